@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tidewell::channel {
+
+// Constants shared across the program.
+inline const QString kVersionText = QStringLiteral("Tidewell 0.30b");
+
+// Month names, indexed 1 to 12 (index 0 is empty).
+const QStringList &monthNames();
+
+} // namespace tidewell::channel

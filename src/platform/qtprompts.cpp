@@ -1,0 +1,97 @@
+#include "platform/qtprompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tidewell::platform {
+
+namespace {
+QWidget *dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconFor(PromptType type)
+{
+    switch (type) {
+    case PromptType::Warning:
+        return QMessageBox::Warning;
+    case PromptType::Error:
+        return QMessageBox::Critical;
+    case PromptType::Information:
+        return QMessageBox::Information;
+    case PromptType::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
+{
+    switch (buttons) {
+    case PromptButtons::Ok:
+        return QMessageBox::Ok;
+    case PromptButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+} // namespace
+
+PromptAnswer QtPrompts::message(PromptType type, const QString &caption, const QString &text, PromptButtons buttons)
+{
+    QMessageBox box(iconFor(type), caption, text, buttonsFor(buttons), dialogParent());
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    default:
+        return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
+    }
+}
+
+QString QtPrompts::openFile(const QString &caption, const QString &directory, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(dialogParent(), caption, directory, filter);
+}
+
+QString QtPrompts::saveFile(const QString &caption, const QString &directory, const QString &filter,
+                            const QString &defaultSuffix, bool askOverwrite)
+{
+    QFileDialog dialog(dialogParent(), caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!askOverwrite) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPrompts::chooseDirectory(const QString &caption, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(dialogParent(), caption, directory);
+}
+
+std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label, const QString &value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialogParent(), caption, label, QLineEdit::Normal, value, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace tidewell::platform

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+namespace tidewell::platform {
+
+// Prompts shown as real Qt dialogs, parented to the active window.
+class QtPrompts final : public Prompts {
+public:
+    PromptAnswer message(PromptType type, const QString &caption, const QString &text,
+                         PromptButtons buttons) override;
+    QString openFile(const QString &caption, const QString &directory, const QString &filter) override;
+    QString saveFile(const QString &caption, const QString &directory, const QString &filter,
+                     const QString &defaultSuffix, bool askOverwrite) override;
+    QString chooseDirectory(const QString &caption, const QString &directory) override;
+    std::optional<QString> inputText(const QString &caption, const QString &label, const QString &value) override;
+};
+
+} // namespace tidewell::platform

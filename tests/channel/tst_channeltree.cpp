@@ -1,0 +1,171 @@
+#include "channel/channeltree.h"
+#include "channel/channeltreemodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+using namespace tidewell::channel;
+
+class TestChannelTree final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findnode_data();
+    void findnode();
+    void findnodeWithoutStart_returnsNone();
+    void findnodeFromLaterSibling_skipsEarlierNodes();
+    void sectionValue_emptyWithoutChildren();
+    void insertAndRemove_keepRowsAndPreorder();
+    void movedTree_keepsSiblingLinks();
+    void clone_copiesEverything();
+    void deepTree_freedWithoutRecursion();
+    void model_passesItemModelChecks();
+};
+
+namespace {
+// Title/"Link" (a value equal to a later section name), Link/"http://x", Item - a/Title/"a"
+ChannelTree sampleTree()
+{
+    ChannelTree tree;
+    tree.append(tree.append(nullptr, "Title", ChannelSectionNode), "Link");
+    tree.append(tree.append(nullptr, "Link", ChannelSectionNode), "http://x");
+    TreeNode *item = tree.append(nullptr, "Item - a", ItemNode);
+    tree.append(tree.append(item, "Title"), "a");
+    tree.append(tree.append(item, "Author"), "me");
+    return tree;
+}
+} // namespace
+
+void TestChannelTree::findnode_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expectedPath"); // texts from the top level down, joined by '/'
+
+    QTest::newRow("upper") << "TITLE" << "Title";
+    QTest::newRow("lower") << "title" << "Title";
+    // The title's value "Link" comes before the Link section in pre-order.
+    QTest::newRow("value before section") << "link" << "Title/Link";
+    // A missing channel section reaches the first item field of that name.
+    QTest::newRow("item field") << "author" << "Item - a/Author";
+    QTest::newRow("only a to z fold") << "item - A" << "Item - a";
+    QTest::newRow("missing") << "docs" << "";
+}
+
+void TestChannelTree::findnode()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expectedPath);
+    const ChannelTree tree = sampleTree();
+    const TreeNode *found = tidewell::channel::findnode(tree, name.toStdString());
+    QStringList path;
+    for (const TreeNode *n = found; n; n = n->parent()) {
+        path.prepend(QString::fromStdString(n->text));
+    }
+    QCOMPARE(path.join(QLatin1Char('/')), expectedPath);
+}
+
+void TestChannelTree::findnodeWithoutStart_returnsNone()
+{
+    QCOMPARE(tidewell::channel::findnode(nullptr, "Title"), nullptr);
+    ChannelTree empty;
+    QCOMPARE(tidewell::channel::findnode(empty, "Title"), nullptr);
+}
+
+void TestChannelTree::findnodeFromLaterSibling_skipsEarlierNodes()
+{
+    const ChannelTree tree = sampleTree();
+    QCOMPARE(tidewell::channel::findnode(tree.topLevel(1), "Title"), tree.topLevel(2)->child(0));
+}
+
+void TestChannelTree::sectionValue_emptyWithoutChildren()
+{
+    ChannelTree tree;
+    TreeNode *bare = tree.append(nullptr, "Copyright");
+    QCOMPARE(sectionValue(bare), std::string());
+    QCOMPARE(sectionValue(nullptr), std::string());
+    tree.append(bare, "(c)");
+    QCOMPARE(sectionValue(bare), std::string("(c)"));
+}
+
+void TestChannelTree::insertAndRemove_keepRowsAndPreorder()
+{
+    ChannelTree tree = sampleTree();
+    TreeNode *first = tree.insert(nullptr, 0, "Ttl");
+    tree.append(first, "30");
+    QCOMPARE(tree.topLevelCount(), 4);
+    for (int i = 0; i < tree.topLevelCount(); ++i) {
+        QCOMPARE(tree.topLevel(i)->row(), i);
+    }
+    tree.remove(tree.topLevel(1));
+    QCOMPARE(tree.topLevel(1)->text, std::string("Link"));
+    QCOMPARE(tree.topLevel(1)->row(), 1);
+
+    QStringList order;
+    for (const TreeNode *n = tree.first(); n; n = ChannelTree::next(n)) {
+        order << QString::fromStdString(n->text);
+    }
+    QCOMPARE(order.join(QLatin1Char(',')), QStringLiteral("Ttl,30,Link,http://x,Item - a,Title,a,Author,me"));
+    QCOMPARE(tree.nodeCount(), size_t(9));
+}
+
+void TestChannelTree::movedTree_keepsSiblingLinks()
+{
+    ChannelTree source = sampleTree();
+    ChannelTree moved = std::move(source);
+    QVERIFY(source.isEmpty());
+    QCOMPARE(moved.topLevel(0)->nextSibling(), moved.topLevel(1));
+    moved.insert(nullptr, 0, "Docs");
+    QCOMPARE(moved.topLevel(0)->nextSibling()->text, std::string("Title"));
+}
+
+void TestChannelTree::clone_copiesEverything()
+{
+    ChannelTree tree = sampleTree();
+    tree.topLevel(0)->stateIndex = 7;
+    tree.topLevel(0)->selectedIndex = 3;
+    tree.topLevel(0)->data = std::make_unique<std::string>("blob");
+    const ChannelTree copy = tree.clone();
+    QCOMPARE(copy.nodeCount(), tree.nodeCount());
+    QCOMPARE(copy.topLevel(0)->stateIndex, 7);
+    QCOMPARE(copy.topLevel(0)->selectedIndex, 3);
+    QCOMPARE(*copy.topLevel(0)->data, std::string("blob"));
+    QCOMPARE(copy.topLevel(2)->kind, int(ItemNode));
+    QVERIFY(copy.topLevel(2) != tree.topLevel(2));
+    QCOMPARE(copy.topLevel(2)->child(1)->child(0)->text, std::string("me"));
+}
+
+void TestChannelTree::deepTree_freedWithoutRecursion()
+{
+    ChannelTree tree;
+    TreeNode *node = nullptr;
+    for (int i = 0; i < 200000; ++i) {
+        node = tree.append(node, "n");
+    }
+    QCOMPARE(node->level(), 199999);
+    QCOMPARE(tidewell::channel::findnode(tree, "missing"), nullptr);
+    const ChannelTree copy = tree.clone();
+    QCOMPARE(copy.nodeCount(), size_t(200000));
+    tree.clear();
+    QVERIFY(tree.isEmpty());
+}
+
+void TestChannelTree::model_passesItemModelChecks()
+{
+    ChannelTreeModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.replaceTree(sampleTree());
+    TreeNode *section = model.insertNode(nullptr, 0, "Ttl");
+    model.setSectionValue(section, "30");
+    model.setSectionValue(section, "60");
+    QCOMPARE(sectionValue(model.findnode("ttl")), std::string("60"));
+    model.removeNode(model.findnode("Item - a"));
+    QCOMPARE(model.rowCount(), 3);
+    const QModelIndex link = model.indexFromNode(model.findnode("http://x"));
+    QCOMPARE(model.data(link).toString(), QStringLiteral("http://x"));
+    QCOMPARE(model.parent(link), model.indexFromNode(model.tree().topLevel(2)));
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestChannelTree)
+#include "tst_channeltree.moc"
