@@ -21,3 +21,13 @@ const QStringList &monthNames()
 }
 
 } // namespace tidewell::channel
+
+namespace tidewell::channel {
+
+QString &filetoopen()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace tidewell::channel

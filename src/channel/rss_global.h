@@ -12,3 +12,11 @@ inline const QString kVersionText = QStringLiteral("Tidewell 0.30b");
 const QStringList &monthNames();
 
 } // namespace tidewell::channel
+
+namespace tidewell::channel {
+
+// The program-wide path the main window sets right before a new channel window opens a document
+// (setform with 0). Never cleared.
+QString &filetoopen();
+
+} // namespace tidewell::channel
