@@ -1,0 +1,206 @@
+#include "channel/channeledit.h"
+
+#include "channel/channeltreemodel.h"
+#include "channel/languagelist.h"
+#include "platform/textcodec.h"
+
+namespace tidewell::channel {
+
+using platform::displayText;
+using platform::storedText;
+
+namespace {
+constexpr std::string_view kItemPrefix = "Item - ";
+
+void appendSection(ChannelTreeModel &model, TreeNode *item, std::string_view name, const QString &value) {
+    TreeNode *section = model.appendNode(item, std::string(name));
+    model.appendNode(section, storedText(value));
+}
+
+void appendIfNotEmpty(ChannelTreeModel &model, TreeNode *item, std::string_view name, const QString &value) {
+    if (!value.isEmpty()) {
+        appendSection(model, item, name, value);
+    }
+}
+
+bool contains(const std::string &text, std::string_view part) {
+    return upperAscii(text).find(part) != std::string::npos;
+}
+} // namespace
+
+void createnewnode(ChannelTreeModel &model, std::string_view name, const QString &titleText) {
+    TreeNode *section = model.insertNode(nullptr, 0, std::string(name), PlainNode);
+    model.appendNode(section, storedText(titleText));
+}
+
+void writeChannelBox(ChannelTreeModel &model, std::string_view lookedUpName, std::string_view createdName,
+                     const QString &value, const QString &titleText) {
+    TreeNode *section = model.findnode(lookedUpName);
+    if (!section) {
+        createnewnode(model, createdName, titleText);
+        section = model.findnode(createdName);
+    }
+    model.setSectionValue(section, storedText(value));
+}
+
+AddItemResult addItem(ChannelTreeModel &model, const ItemFields &fields, TreeNode **added) {
+    if (fields.title.isEmpty()) {
+        return AddItemResult::NoTitle;
+    }
+    if (fields.link.isEmpty()) {
+        return AddItemResult::NoLink;
+    }
+    TreeNode *item = model.appendNode(nullptr, std::string(kItemPrefix) + storedText(fields.title), ItemNode);
+    appendSection(model, item, "Title", fields.title);
+    appendSection(model, item, "Link", fields.link);
+    appendIfNotEmpty(model, item, "PubDate", fields.pubDate);
+    appendIfNotEmpty(model, item, "Description", fields.description);
+    appendIfNotEmpty(model, item, "Category", fields.category);
+    appendIfNotEmpty(model, item, "Author", fields.author);
+    if (added) {
+        *added = item;
+    }
+    return AddItemResult::Added;
+}
+
+ItemFields readItemFields(const TreeNode *item) {
+    ItemFields fields;
+    if (!item) {
+        return fields;
+    }
+    for (int i = 0; i < item->childCount(); ++i) {
+        const TreeNode *section = item->child(i);
+        const std::string name = upperAscii(section->text);
+        const QString value = displayText(sectionValue(section));
+        if (name == "TITLE") {
+            fields.title = value;
+        } else if (name == "LINK") {
+            fields.link = value;
+        } else if (name == "DESCRIPTION") {
+            fields.description = value;
+        } else if (name == "PUBDATE") {
+            fields.pubDate = value;
+        } else if (name == "AUTHOR") {
+            fields.author = value;
+        } else if (name == "CATEGORY") {
+            fields.category = value;
+        }
+    }
+    return fields;
+}
+
+TreeNode *updateItem(ChannelTreeModel &model, TreeNode *editnode, const ItemFields &fields) {
+    if (editnode) {
+        model.removeNode(editnode);
+    }
+    TreeNode *item = model.appendNode(nullptr, std::string(kItemPrefix) + storedText(fields.title), ItemNode);
+    appendIfNotEmpty(model, item, "Title", fields.title);
+    appendIfNotEmpty(model, item, "Link", fields.link);
+    appendIfNotEmpty(model, item, "PubDate", fields.pubDate);
+    appendIfNotEmpty(model, item, "Description", fields.description);
+    appendIfNotEmpty(model, item, "Category", fields.category);
+    appendIfNotEmpty(model, item, "Author", fields.author);
+    return item;
+}
+
+bool deleteSection(ChannelTreeModel &model, TreeNode *node) {
+    if (!node || node->childCount() < 2) {
+        return false;
+    }
+    model.removeNode(node);
+    return true;
+}
+
+EditRowAction editRowAction(const TreeNode *node) {
+    EditRowAction action;
+    if (!node) {
+        return action;
+    }
+    if (node->childCount() < 3) {
+        action.showChannelInformation = true;
+        return action;
+    }
+    action.openItem = contains(node->text, "ITEM");
+    action.openImage = contains(node->text, "IMAGE");
+    return action;
+}
+
+ImageFields readImageFields(const TreeNode *node) {
+    ImageFields fields;
+    if (!node) {
+        return fields;
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        const TreeNode *section = node->child(i);
+        const std::string name = upperAscii(section->text);
+        const QString value = displayText(sectionValue(section));
+        if (name == "TITLE") {
+            fields.title = value;
+        } else if (name == "LINK") {
+            fields.link = value;
+        } else if (name == "DESCRIPTION") {
+            fields.description = value;
+        } else if (name == "URL") {
+            fields.url = value;
+        } else if (name == "HEIGHT") {
+            fields.height = value;
+        } else if (name == "WIDTH") {
+            fields.width = value;
+        }
+    }
+    return fields;
+}
+
+void applyImageFields(ChannelTreeModel &model, TreeNode *node, const ImageFields &fields) {
+    if (!node) {
+        return;
+    }
+    const std::pair<std::string_view, const std::optional<QString> *> names[] = {
+        {"TITLE", &fields.title},   {"LINK", &fields.link},
+        {"URL", &fields.url},       {"DESCRIPTION", &fields.description},
+        {"HEIGHT", &fields.height}, {"WIDTH", &fields.width},
+    };
+    // Collect the names first: writing a value may add a node under a value node found by the lookup.
+    std::vector<std::pair<std::string_view, QString>> writes;
+    for (int i = 0; i < node->childCount(); ++i) {
+        const std::string name = upperAscii(node->child(i)->text);
+        for (const auto &[fieldName, value] : names) {
+            if (name == fieldName && value->has_value()) {
+                writes.emplace_back(fieldName, **value);
+            }
+        }
+    }
+    for (const auto &[fieldName, value] : writes) {
+        if (TreeNode *section = channel::findnode(node, fieldName)) {
+            model.setSectionValue(section, storedText(value));
+        }
+    }
+}
+
+ChannelBoxValues channelBoxValues(const ChannelTree &tree, int currentLanguageIndex) {
+    ChannelBoxValues boxes;
+    boxes.languageIndex = currentLanguageIndex;
+    for (int i = 0; i < tree.topLevelCount(); ++i) {
+        const TreeNode *node = tree.topLevel(i);
+        const std::string name = upperAscii(node->text);
+        const QString value = displayText(sectionValue(node));
+        if (name == "TITLE") {
+            boxes.title = value;
+        } else if (name == "LINK") {
+            boxes.link = value;
+        } else if (name == "DESCRIPTION") {
+            boxes.description = value;
+        } else if (name == "WEBMASTER") {
+            boxes.webmaster = value;
+        } else if (name == "MANAGINGEDITOR") {
+            boxes.managingEditor = value;
+        } else if (name == "COPYRIGHT") {
+            boxes.copyright = value;
+        } else if (name == "LANGUAGE") {
+            boxes.languageIndex = languageIndexFor(value, boxes.languageIndex);
+        }
+    }
+    return boxes;
+}
+
+} // namespace tidewell::channel

@@ -1,0 +1,152 @@
+#include "channel/languagelist.h"
+
+namespace tidewell::channel {
+
+const QStringList &languageList() {
+    static const QStringList list = {
+        QStringLiteral("af;Afrikaans "),
+        QStringLiteral("ar;Arabic "),
+        QStringLiteral("ar-ae;Arabic (U.A.E.) "),
+        QStringLiteral("ar-bh;Arabic (Bahrain) "),
+        QStringLiteral("ar-dz;Arabic (Algeria) "),
+        QStringLiteral("ar-eg;Arabic (Egypt) "),
+        QStringLiteral("ar-iq;Arabic (Iraq) "),
+        QStringLiteral("ar-jo;Arabic (Jordan) "),
+        QStringLiteral("ar-kw;Arabic (Kuwait) "),
+        QStringLiteral("ar-lb;Arabic (Lebanon) "),
+        QStringLiteral("ar-ly;Arabic (Libya) "),
+        QStringLiteral("ar-ma;Arabic (Morocco) "),
+        QStringLiteral("ar-om;Arabic (Oman) "),
+        QStringLiteral("ar-qa;Arabic (Qatar) "),
+        QStringLiteral("ar-sa;Arabic (Saudi Arabia) "),
+        QStringLiteral("ar-sy;Arabic (Syria) "),
+        QStringLiteral("ar-tn;Arabic (Tunisia) "),
+        QStringLiteral("ar-ye;Arabic (Yemen) "),
+        QStringLiteral("be;Belarusian "),
+        QStringLiteral("bg;Bulgarian "),
+        QStringLiteral("ca;Catalan "),
+        QStringLiteral("cs;Czech "),
+        QStringLiteral("da;Danish "),
+        QStringLiteral("de;German (Germany) "),
+        QStringLiteral("de-at;German (Austria) "),
+        QStringLiteral("de-ch;German (Switzerland) "),
+        QStringLiteral("de-li;German (Liechtenstein) "),
+        QStringLiteral("de-lu;German (Luxembourg) "),
+        QStringLiteral("el;Greek "),
+        QStringLiteral("en;English "),
+        QStringLiteral("en-au;English (Australia) "),
+        QStringLiteral("en-bz;English (Belize) "),
+        QStringLiteral("en-ca;English (Canada) "),
+        QStringLiteral("en-gb;English (United Kingdom) "),
+        QStringLiteral("en-ie;English (Ireland) "),
+        QStringLiteral("en-jm;English (Jamaica) "),
+        QStringLiteral("en-nz;English (New Zealand) "),
+        QStringLiteral("en-tt;English (Trinidad) "),
+        QStringLiteral("en-us;English (United States) "),
+        QStringLiteral("en-us;English (United States) "),
+        QStringLiteral("en-za;English (South Africa) "),
+        QStringLiteral("es;Spanish (International Sort) "),
+        QStringLiteral("es;Spanish (Traditional Sort) "),
+        QStringLiteral("es-ar;Spanish (Argentina) "),
+        QStringLiteral("es-bo;Spanish (Bolivia) "),
+        QStringLiteral("es-cl;Spanish (Chile) "),
+        QStringLiteral("es-co;Spanish (Colombia) "),
+        QStringLiteral("es-cr;Spanish (Costa Rica) "),
+        QStringLiteral("es-do;Spanish (Dominican Republic) "),
+        QStringLiteral("es-ec;Spanish (Ecuador) "),
+        QStringLiteral("es-gt;Spanish (Guatemala) "),
+        QStringLiteral("es-hn;Spanish (Honduras) "),
+        QStringLiteral("es-mx;Spanish (Mexico) "),
+        QStringLiteral("es-ni;Spanish (Nicaragua) "),
+        QStringLiteral("es-pa;Spanish (Panama) "),
+        QStringLiteral("es-pe;Spanish (Peru) "),
+        QStringLiteral("es-pr;Spanish (Puerto Rico) "),
+        QStringLiteral("es-py;Spanish (Paraguay) "),
+        QStringLiteral("es-sv;Spanish (El Salvador) "),
+        QStringLiteral("es-uy;Spanish (Uruguay) "),
+        QStringLiteral("es-ve;Spanish (Venezuela) "),
+        QStringLiteral("et;Estonian "),
+        QStringLiteral("eu;Basque "),
+        QStringLiteral("fa;Farsi "),
+        QStringLiteral("fi;Finnish "),
+        QStringLiteral("fo;Faeroese "),
+        QStringLiteral("fr;French (France) "),
+        QStringLiteral("fr-be;French (Belgium) "),
+        QStringLiteral("fr-ca;French (Canada) "),
+        QStringLiteral("fr-ch;French (Switzerland) "),
+        QStringLiteral("fr-lu;French (Luxembourg) "),
+        QStringLiteral("gd;Gaelic "),
+        QStringLiteral("he;Hebrew "),
+        QStringLiteral("hi;Hindi "),
+        QStringLiteral("hr;Croatian "),
+        QStringLiteral("hu;Hungarian "),
+        QStringLiteral("in;Indonesian "),
+        QStringLiteral("is;Icelandic "),
+        QStringLiteral("it;Italian (Italy) "),
+        QStringLiteral("it-ch;Italian (Switzerland) "),
+        QStringLiteral("ja;Japanese "),
+        QStringLiteral("ji;Yiddish "),
+        QStringLiteral("ko;Korean "),
+        QStringLiteral("lt;Lithuanian "),
+        QStringLiteral("lv;Latvian "),
+        QStringLiteral("mk;Macedonian (FYROM) "),
+        QStringLiteral("ms;Malay (Malaysia) "),
+        QStringLiteral("mt;Maltese "),
+        QStringLiteral("nl;Dutch (Netherlands) "),
+        QStringLiteral("nl-be;Dutch (Belgium) "),
+        QStringLiteral("no;Norwegian (Bokmal) "),
+        QStringLiteral("no;Norwegian (Nynorsk) "),
+        QStringLiteral("pl;Polish "),
+        QStringLiteral("pt;Portuguese (Portugal) "),
+        QStringLiteral("pt-br;Portuguese (Brazil) "),
+        QStringLiteral("rm;Rhaeto-Romanic "),
+        QStringLiteral("ro;Romanian "),
+        QStringLiteral("ro-mo;Romanian (Moldova) "),
+        QStringLiteral("ru;Russian "),
+        QStringLiteral("ru-mo;Russian (Moldova) "),
+        QStringLiteral("sb;Sorbian "),
+        QStringLiteral("sk;Slovak "),
+        QStringLiteral("sl;Slovenian "),
+        QStringLiteral("sq;Albanian "),
+        QStringLiteral("sr;Serbian (Cyrillic) "),
+        QStringLiteral("sr;Serbian (Latin) "),
+        QStringLiteral("sv;Swedish "),
+        QStringLiteral("sv-fi;Swedish (Finland) "),
+        QStringLiteral("sx;Sutu "),
+        QStringLiteral("th;Thai "),
+        QStringLiteral("tn;Tswana "),
+        QStringLiteral("tr;Turkish "),
+        QStringLiteral("ts;Tsonga "),
+        QStringLiteral("uk;Ukrainian "),
+        QStringLiteral("ur;Urdu "),
+        QStringLiteral("vi;Vietnamese "),
+        QStringLiteral("xh;Xhosa "),
+        QStringLiteral("zh;Chinese "),
+        QStringLiteral("zh-cn;Chinese (PRC) "),
+        QStringLiteral("zh-hk;Chinese (Hong Kong) "),
+        QStringLiteral("zh-sg;Chinese (Singapore) "),
+        QStringLiteral("zh-tw;Chinese (Taiwan) "),
+        QStringLiteral("zu;Zulu "),
+    };
+    return list;
+}
+
+int languageIndexFor(const QString &value, int current) {
+    if (value.isEmpty()) {
+        return current;
+    }
+    const QStringList &list = languageList();
+    for (int i = int(list.size()) - 1; i >= 0; --i) {
+        if (list.at(i).contains(value)) {
+            return i;
+        }
+    }
+    return current;
+}
+
+QString languageCode(const QString &entry) {
+    const qsizetype semicolon = entry.indexOf(QLatin1Char(';'));
+    return semicolon < 0 ? entry : entry.left(semicolon);
+}
+
+} // namespace tidewell::channel
