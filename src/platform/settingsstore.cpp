@@ -1,0 +1,466 @@
+#include "platform/settingsstore.h"
+
+#include "platform/folders.h"
+
+#include <functional>
+#include <QFile>
+#include <QSaveFile>
+
+namespace tidewell::platform {
+
+// File format, one item per line (UTF-8, '#' starts a comment line):
+//   [software\hollicore\tidewell]
+//   "name" = string "Jo \"J\" Doe"
+//   "loadarticle" = integer 1
+// Names and string data are quoted with the escapes \\ \" \n \r \t.
+
+namespace {
+
+struct Key {
+    QString path;
+    QList<SettingsValue> values;
+};
+
+struct Document {
+    QList<Key> keys;
+};
+
+bool samePath(const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString normalisedPath(const QString &path) {
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
+}
+
+QString displayPath(const QString &normalised) {
+    return QLatin1Char('\\') + normalised;
+}
+
+Key *findKey(Document &doc, const QString &path) {
+    for (Key &key : doc.keys) {
+        if (samePath(key.path, path)) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+SettingsValue *findValue(Key &key, const QString &name) {
+    for (SettingsValue &value : key.values) {
+        if (samePath(value.name, name)) {
+            return &value;
+        }
+    }
+    return nullptr;
+}
+
+// Makes the key and its missing parents.
+Key &ensureKey(Document &doc, const QString &path) {
+    const QStringList segments = path.split(QLatin1Char('\\'));
+    QString partial;
+    for (const QString &segment : segments) {
+        partial = partial.isEmpty() ? segment : partial + QLatin1Char('\\') + segment;
+        if (!findKey(doc, partial)) {
+            doc.keys.append({partial, {}});
+        }
+    }
+    return *findKey(doc, path);
+}
+
+QString quoted(const QString &text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '"':
+            out += QStringLiteral("\\\"");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+// Reads the line, remembering where it is, so an error can say what went wrong.
+class LineReader final {
+public:
+    explicit LineReader(QStringView line) : m_line(line) {}
+
+    void skipSpaces() {
+        while (m_pos < m_line.size() &&
+               (m_line[m_pos] == QLatin1Char(' ') || m_line[m_pos] == QLatin1Char('\t'))) {
+            ++m_pos;
+        }
+    }
+    bool atEnd() {
+        skipSpaces();
+        return m_pos >= m_line.size();
+    }
+    bool take(QChar c) {
+        skipSpaces();
+        if (m_pos < m_line.size() && m_line[m_pos] == c) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+    std::optional<QString> quotedText() {
+        if (!take(QLatin1Char('"'))) {
+            return std::nullopt;
+        }
+        QString out;
+        while (m_pos < m_line.size()) {
+            const QChar c = m_line[m_pos++];
+            if (c == QLatin1Char('"')) {
+                return out;
+            }
+            if (c != QLatin1Char('\\')) {
+                out += c;
+                continue;
+            }
+            if (m_pos >= m_line.size()) {
+                return std::nullopt;
+            }
+            switch (m_line[m_pos++].unicode()) {
+            case '\\':
+                out += QLatin1Char('\\');
+                break;
+            case '"':
+                out += QLatin1Char('"');
+                break;
+            case 'n':
+                out += QLatin1Char('\n');
+                break;
+            case 'r':
+                out += QLatin1Char('\r');
+                break;
+            case 't':
+                out += QLatin1Char('\t');
+                break;
+            default:
+                return std::nullopt;
+            }
+        }
+        return std::nullopt; // no closing quote
+    }
+    QString word() {
+        skipSpaces();
+        const qsizetype start = m_pos;
+        while (m_pos < m_line.size() && m_line[m_pos] != QLatin1Char(' ') &&
+               m_line[m_pos] != QLatin1Char('\t')) {
+            ++m_pos;
+        }
+        return m_line.mid(start, m_pos - start).toString();
+    }
+
+private:
+    QStringView m_line;
+    qsizetype m_pos = 0;
+};
+
+QString lineError(const QString &file, int line, const QString &what) {
+    return QStringLiteral("The settings file %1 cannot be read: line %2 %3. Correct or remove the file; "
+                          "it is left as it is.")
+        .arg(file)
+        .arg(line)
+        .arg(what);
+}
+
+// Parses a value line into value; returns the reason when the line is not one.
+QString parseValueLine(QStringView line, SettingsValue &value) {
+    LineReader reader(line);
+    const std::optional<QString> name = reader.quotedText();
+    if (!name || name->isEmpty()) {
+        return QStringLiteral("does not start with a quoted value name");
+    }
+    value.name = *name;
+    if (!reader.take(QLatin1Char('='))) {
+        return QStringLiteral("has no '=' after the value name");
+    }
+    const QString type = reader.word();
+    if (type == QLatin1String("string")) {
+        const std::optional<QString> text = reader.quotedText();
+        if (!text) {
+            return QStringLiteral("has a string value that is not a complete quoted text");
+        }
+        value.type = SettingsType::String;
+        value.text = *text;
+    } else if (type == QLatin1String("integer")) {
+        bool ok = false;
+        const qint32 number = reader.word().toInt(&ok);
+        if (!ok) {
+            return QStringLiteral("has an integer value that is not a whole number from -2147483648 to "
+                                  "2147483647");
+        }
+        value.type = SettingsType::Integer;
+        value.number = number;
+    } else {
+        return QStringLiteral("has the type \"%1\"; only string and integer are known").arg(type);
+    }
+    if (!reader.atEnd()) {
+        return QStringLiteral("has text after the value");
+    }
+    return {};
+}
+
+std::optional<Document> loadDocument(const QString &filePath, QString *error) {
+    Document doc;
+    QFile file(filePath);
+    if (!file.exists()) {
+        return doc;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = QStringLiteral("Cannot open file %1: %2").arg(filePath, file.errorString());
+        }
+        return std::nullopt;
+    }
+    const QString content = QString::fromUtf8(file.readAll());
+    const QStringList lines = content.split(QLatin1Char('\n'));
+    Key *current = nullptr;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        const int lineNumber = int(i + 1);
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']'))) {
+                if (error) {
+                    *error =
+                        lineError(filePath, lineNumber, QStringLiteral("has a key without its closing ']'"));
+                }
+                return std::nullopt;
+            }
+            const QString path = normalisedPath(line.mid(1, line.size() - 2));
+            if (path.isEmpty()) {
+                if (error) {
+                    *error = lineError(filePath, lineNumber, QStringLiteral("has an empty key path"));
+                }
+                return std::nullopt;
+            }
+            current = &ensureKey(doc, path);
+            continue;
+        }
+        SettingsValue value;
+        QString reason =
+            current ? parseValueLine(line, value) : QStringLiteral("holds a value before any [key]");
+        if (!reason.isEmpty()) {
+            if (error) {
+                *error = lineError(filePath, lineNumber, reason);
+            }
+            return std::nullopt;
+        }
+        if (SettingsValue *existing = findValue(*current, value.name)) {
+            *existing = value;
+        } else {
+            current->values.append(value);
+        }
+    }
+    return doc;
+}
+
+bool saveDocument(const QString &filePath, const Document &doc, QString *error) {
+    QString text =
+        QStringLiteral("# Tidewell settings. Each [key] holds lines: \"name\" = string \"text\" or "
+                       "\"name\" = integer 1\n");
+    for (const Key &key : doc.keys) {
+        text += QLatin1Char('[') + key.path + QStringLiteral("]\n");
+        for (const SettingsValue &value : key.values) {
+            text += quoted(value.name) + QStringLiteral(" = ");
+            text += value.type == SettingsType::String
+                        ? QStringLiteral("string ") + quoted(value.text)
+                        : QStringLiteral("integer ") + QString::number(value.number);
+            text += QLatin1Char('\n');
+        }
+    }
+    QSaveFile file(filePath);
+    bool ok = file.open(QIODevice::WriteOnly);
+    ok = ok && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ok = ok && file.write(text.toUtf8()) >= 0;
+    ok = ok && file.commit();
+    if (!ok) {
+        if (error) {
+            *error = QStringLiteral("Cannot create file %1: %2").arg(filePath, file.errorString());
+        }
+        return false;
+    }
+    return true;
+}
+
+// Loads the file, lets change alter it, and writes it back when change returns true.
+bool modify(const QString &filePath, QString *error, const std::function<bool(Document &)> &change) {
+    std::optional<Document> doc = loadDocument(filePath, error);
+    if (!doc) {
+        return false;
+    }
+    if (!change(*doc)) {
+        return true;
+    }
+    return saveDocument(filePath, *doc, error);
+}
+
+QString typeName(SettingsType type) {
+    return type == SettingsType::String ? QStringLiteral("a string") : QStringLiteral("an integer");
+}
+
+QString wrongTypeError(const QString &keyPath, const QString &name, SettingsType found, SettingsType wanted,
+                       const QString &filePath) {
+    return QStringLiteral("Invalid data type for \"%1\" under %2: it is %3 value, %4 value was expected "
+                          "(settings file %5).")
+        .arg(name, displayPath(keyPath), typeName(found), typeName(wanted), filePath);
+}
+
+// The value named name of the key, read from the file; nullopt in found when absent.
+struct Lookup {
+    std::optional<SettingsValue> found;
+    QString error;
+};
+
+Lookup lookup(const QString &filePath, const QString &keyPath, const QString &name) {
+    Lookup result;
+    std::optional<Document> doc = loadDocument(filePath, &result.error);
+    if (!doc) {
+        return result;
+    }
+    if (Key *key = findKey(*doc, keyPath)) {
+        if (SettingsValue *value = findValue(*key, name)) {
+            result.found = *value;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() : SettingsStore(Folders::settingsFile()) {}
+
+SettingsStore::SettingsStore(const QString &filePath) : m_filePath(filePath) {}
+
+std::optional<SettingsKey> SettingsStore::openKey(const QString &path, bool create, QString *error) const {
+    const QString normalised = normalisedPath(path);
+    if (normalised.isEmpty()) {
+        if (error) {
+            *error = QStringLiteral("Invalid settings key \"%1\".").arg(path);
+        }
+        return std::nullopt;
+    }
+    std::optional<Document> doc = loadDocument(m_filePath, error);
+    if (!doc) {
+        return std::nullopt;
+    }
+    if (const Key *key = findKey(*doc, normalised)) {
+        return SettingsKey(m_filePath, key->path);
+    }
+    if (!create) {
+        return std::nullopt;
+    }
+    ensureKey(*doc, normalised);
+    if (!saveDocument(m_filePath, *doc, error)) {
+        return std::nullopt;
+    }
+    return SettingsKey(m_filePath, normalised);
+}
+
+bool SettingsStore::eraseKey(const QString &path, QString *error) const {
+    const QString normalised = normalisedPath(path);
+    return modify(m_filePath, error, [&](Document &doc) {
+        const qsizetype removed = doc.keys.removeIf([&](const Key &key) {
+            return samePath(key.path, normalised) ||
+                   key.path.startsWith(normalised + QLatin1Char('\\'), Qt::CaseInsensitive);
+        });
+        return removed > 0;
+    });
+}
+
+SettingsRead<QString> SettingsKey::readString(const QString &name) const {
+    SettingsRead<QString> result;
+    const Lookup found = lookup(m_filePath, m_path, name);
+    result.error = found.error;
+    if (found.found) {
+        if (found.found->type != SettingsType::String) {
+            result.error = wrongTypeError(m_path, name, found.found->type, SettingsType::String, m_filePath);
+        } else {
+            result.value = found.found->text;
+        }
+    }
+    return result;
+}
+
+SettingsRead<qint32> SettingsKey::readInteger(const QString &name) const {
+    SettingsRead<qint32> result;
+    const Lookup found = lookup(m_filePath, m_path, name);
+    result.error = found.error;
+    if (!result.ok()) {
+        return result;
+    }
+    if (!found.found) {
+        result.error =
+            QStringLiteral("The value \"%1\" under %2 does not exist.").arg(name, displayPath(m_path));
+    } else if (found.found->type != SettingsType::Integer) {
+        result.error = wrongTypeError(m_path, name, found.found->type, SettingsType::Integer, m_filePath);
+    } else {
+        result.value = found.found->number;
+    }
+    return result;
+}
+
+SettingsRead<QList<SettingsValue>> SettingsKey::values() const {
+    SettingsRead<QList<SettingsValue>> result;
+    std::optional<Document> doc = loadDocument(m_filePath, &result.error);
+    if (doc) {
+        if (const Key *key = findKey(*doc, m_path)) {
+            result.value = key->values;
+        }
+    }
+    return result;
+}
+
+bool SettingsKey::writeString(const QString &name, const QString &value, QString *error) const {
+    SettingsValue written{name, SettingsType::String, value, 0};
+    return modify(m_filePath, error, [&](Document &doc) {
+        Key &key = ensureKey(doc, m_path);
+        if (SettingsValue *existing = findValue(key, name)) {
+            *existing = {existing->name, SettingsType::String, value, 0};
+        } else {
+            key.values.append(written);
+        }
+        return true;
+    });
+}
+
+bool SettingsKey::writeInteger(const QString &name, qint32 value, QString *error) const {
+    SettingsValue written{name, SettingsType::Integer, QString(), value};
+    return modify(m_filePath, error, [&](Document &doc) {
+        Key &key = ensureKey(doc, m_path);
+        if (SettingsValue *existing = findValue(key, name)) {
+            *existing = {existing->name, SettingsType::Integer, QString(), value};
+        } else {
+            key.values.append(written);
+        }
+        return true;
+    });
+}
+
+bool SettingsKey::eraseValue(const QString &name, QString *error) const {
+    return modify(m_filePath, error, [&](Document &doc) {
+        Key *key = findKey(doc, m_path);
+        return key &&
+               key->values.removeIf([&](const SettingsValue &v) { return samePath(v.name, name); }) > 0;
+    });
+}
+
+} // namespace tidewell::platform
