@@ -1,0 +1,292 @@
+#include "channel/documentfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QtEndian>
+#include <vector>
+
+namespace tidewell::channel {
+
+namespace {
+
+// The fixed fields of a record: text length, level, kind, state index, selected index, data size, child
+// count. No record is shorter, so a count of N records needs at least N * kMinRecordSize bytes.
+constexpr qint64 kMinRecordSize = 7 * 4;
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("DocumentFile", text);
+}
+
+void appendInt32(QByteArray &out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+// Reads the document bytes; every failure sets the error text naming the source and the byte offset.
+class Reader final {
+public:
+    Reader(QByteArrayView bytes, const QString &sourceName) : m_bytes(bytes), m_source(sourceName) {}
+
+    bool read(ChannelTree &tree, const std::function<void(TreeNode &)> &onNodeLoaded) {
+        struct Frame {
+            TreeNode *parent; // the enclosing record's node; nullptr for the top-level records
+            qint32 remaining;
+        };
+        qint32 topCount = 0;
+        if (!readCount(topCount, "top-level count")) {
+            return false;
+        }
+        std::vector<Frame> frames{{nullptr, topCount}};
+        while (!frames.empty()) {
+            Frame &frame = frames.back();
+            if (frame.remaining == 0) {
+                frames.pop_back();
+                continue;
+            }
+            --frame.remaining;
+            m_pending -= kMinRecordSize;
+            TreeNode *const enclosing = frame.parent; // frame may move when frames grows
+
+            qint32 textLength = 0;
+            if (!readLength(textLength, "text length")) {
+                return false;
+            }
+            std::string text(m_bytes.data() + m_pos, size_t(textLength));
+            m_pos += textLength;
+
+            qint32 level = 0, kind = 0, stateIndex = 0, selectedIndex = 0, dataSize = 0;
+            if (!readInt(level) || !readInt(kind) || !readInt(stateIndex) || !readInt(selectedIndex)) {
+                return false;
+            }
+            const qint64 dataSizeOffset = m_pos;
+            if (!readInt(dataSize)) {
+                return false;
+            }
+            std::unique_ptr<std::string> data;
+            if (dataSize < -1) {
+                return fail(negativeText("data size", dataSize, dataSizeOffset));
+            }
+            if (dataSize > 0) {
+                if (dataSize > left()) {
+                    return fail(tooLargeText("data size", dataSize, dataSizeOffset, left()));
+                }
+                data = std::make_unique<std::string>(m_bytes.data() + m_pos, size_t(dataSize));
+                m_pos += dataSize;
+            }
+            qint32 childCount = 0;
+            if (!readCount(childCount, "child count")) {
+                return false;
+            }
+
+            // A record with level 0 becomes a top-level node even inside another record.
+            TreeNode *node = tree.append(level > 0 ? enclosing : nullptr, std::move(text), kind);
+            node->stateIndex = stateIndex;
+            node->selectedIndex = selectedIndex;
+            node->data = std::move(data);
+            if (onNodeLoaded) {
+                onNodeLoaded(*node);
+            }
+            if (childCount > 0) {
+                frames.push_back({node, childCount});
+            }
+        }
+        return true;
+    }
+
+    QString error() const { return m_error; }
+
+private:
+    qint64 left() const { return qint64(m_bytes.size()) - m_pos; }
+
+    bool readInt(qint32 &value) {
+        if (left() < 4) {
+            return fail(tr("File %1 is damaged: it ends inside a node record at byte offset %2.")
+                            .arg(m_source, QString::number(m_pos)));
+        }
+        value = qFromLittleEndian<qint32>(m_bytes.data() + m_pos);
+        m_pos += 4;
+        return true;
+    }
+
+    // A text length: not negative, and no longer than the bytes left.
+    bool readLength(qint32 &value, const char *what) {
+        const qint64 offset = m_pos;
+        if (!readInt(value)) {
+            return false;
+        }
+        if (value < 0) {
+            return fail(negativeText(what, value, offset));
+        }
+        if (value > left()) {
+            return fail(tooLargeText(what, value, offset, left()));
+        }
+        return true;
+    }
+
+    // A count of records: not negative, and the bytes left must hold that many records besides the
+    // records still owed by the enclosing ones.
+    bool readCount(qint32 &value, const char *what) {
+        const qint64 offset = m_pos;
+        if (!readInt(value)) {
+            return false;
+        }
+        if (value < 0) {
+            return fail(negativeText(what, value, offset));
+        }
+        const qint64 needed = qint64(value) * kMinRecordSize;
+        if (value > 0 && needed + m_pending > left()) {
+            return fail(tooLargeText(what, value, offset, left()));
+        }
+        m_pending += needed;
+        return true;
+    }
+
+    QString negativeText(const char *what, qint32 value, qint64 offset) const {
+        return tr("File %1 is damaged: negative %2 %3 at byte offset %4.")
+            .arg(m_source, tr(what), QString::number(value), QString::number(offset));
+    }
+
+    QString tooLargeText(const char *what, qint32 value, qint64 offset, qint64 left) const {
+        return tr("File %1 is damaged: %2 %3 at byte offset %4 is more than the %5 bytes left can hold.")
+            .arg(m_source, tr(what), QString::number(value), QString::number(offset), QString::number(left));
+    }
+
+    bool fail(const QString &text) {
+        m_error = text;
+        return false;
+    }
+
+    QByteArrayView m_bytes;
+    QString m_source;
+    qint64 m_pos = 0;
+    qint64 m_pending = 0; // minimum bytes of the records announced but not yet read
+    QString m_error;
+};
+
+} // namespace
+
+QByteArray DocumentFile::encode(const ChannelTree &tree) const {
+    QByteArray out;
+    out.reserve(qsizetype(tree.nodeCount()) * (kMinRecordSize + 16) + 4);
+    appendInt32(out, tree.topLevelCount());
+
+    struct Step {
+        const TreeNode *node;
+        qint32 level;
+    };
+    std::vector<Step> stack;
+    for (int i = tree.topLevelCount() - 1; i >= 0; --i) {
+        stack.push_back({tree.topLevel(i), 0});
+    }
+    while (!stack.empty()) {
+        const Step step = stack.back();
+        stack.pop_back();
+        const TreeNode &node = *step.node;
+        appendInt32(out, qint32(node.text.size()));
+        out.append(node.text.data(), qsizetype(node.text.size()));
+        appendInt32(out, step.level);
+        appendInt32(out, node.kind);
+        appendInt32(out, node.stateIndex);
+        appendInt32(out, node.selectedIndex);
+        int dataSize = -1;
+        if (node.data && OnRequestDataSize) {
+            OnRequestDataSize(node, dataSize);
+            // Never more than the node holds: the size field must match the bytes that follow.
+            dataSize = std::min(dataSize, int(node.data->size()));
+            dataSize = std::max(dataSize, -1);
+        }
+        appendInt32(out, dataSize);
+        if (dataSize > 0) {
+            out.append(node.data->data(), dataSize);
+        }
+        appendInt32(out, node.childCount());
+        for (int i = node.childCount() - 1; i >= 0; --i) {
+            stack.push_back({node.child(i), step.level + 1});
+        }
+    }
+    return out;
+}
+
+bool DocumentFile::decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName) {
+    Reader reader(bytes, sourceName);
+    ChannelTree built;
+    if (!reader.read(built, OnNodeLoaded)) {
+        m_error = reader.error();
+        return false;
+    }
+    tree = std::move(built);
+    return true;
+}
+
+bool DocumentFile::SaveTreeToFile(const ChannelTree &tree, const QString &path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = tr("Cannot create file %1").arg(path);
+        return false;
+    }
+    const QByteArray bytes = encode(tree);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        m_error = tr("Cannot create file %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFile::SaveTreeToStream(const ChannelTree &tree, QIODevice *stream) {
+    if (!stream) {
+        return true;
+    }
+    const QByteArray bytes = encode(tree);
+    if (stream->write(bytes) != bytes.size()) {
+        m_error = tr("Cannot write the channel document: %1").arg(stream->errorString());
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFile::LoadTreeFromFile(ChannelTree &tree, const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = tr("Cannot open file %1").arg(path);
+        return false;
+    }
+    const qint64 size = file.size();
+    if (size > 0) {
+        if (const uchar *mapped = file.map(0, size)) {
+            return decode(QByteArrayView(mapped, size), tree, path);
+        }
+    }
+    const QByteArray bytes = file.readAll();
+    return decode(bytes, tree, path);
+}
+
+bool DocumentFile::LoadTreeFromStream(ChannelTree &tree, QIODevice *stream, const QString &sourceName) {
+    if (!stream) {
+        return true;
+    }
+    const QByteArray bytes = stream->readAll();
+    return decode(bytes, tree, sourceName.isEmpty() ? tr("(stream)") : sourceName);
+}
+
+bool saveChannelDocument(const ChannelTree &tree, const QString &path, QString *error) {
+    DocumentFile file;
+    const bool ok = file.SaveTreeToFile(tree, path);
+    if (!ok && error) {
+        *error = file.errorString();
+    }
+    return ok;
+}
+
+bool loadChannelTree(ChannelTree &tree, const QString &path, QString *error) {
+    DocumentFile file;
+    const bool ok = file.LoadTreeFromFile(tree, path);
+    if (!ok && error) {
+        *error = file.errorString();
+    }
+    return ok;
+}
+
+} // namespace tidewell::channel
