@@ -1,0 +1,94 @@
+#include "platform/browserhistory.h"
+
+#include <algorithm>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace tidewell::platform {
+
+namespace {
+
+// Profiles are the subfolders of root that hold a file named fileName.
+QStringList profileFiles(const QString &root, const QString &fileName) {
+    QStringList files;
+    const QDir dir(root);
+    const QStringList profiles = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString &profile : profiles) {
+        const QString path = dir.filePath(profile + QLatin1Char('/') + fileName);
+        if (QFileInfo(path).isFile()) {
+            files.append(path);
+        }
+    }
+    return files;
+}
+
+QString columnText(sqlite3_stmt *statement, int column) {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    if (!text) {
+        return {};
+    }
+    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+}
+
+// Appends the rows of query (url, title) from the database at path; a database that cannot be opened
+// or queried adds nothing.
+void readDatabase(const QString &path, const char *query, QList<HistoryEntry> &entries) {
+    // immutable=1: read without taking locks, so a browser holding the file open does not block us.
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return;
+    }
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, query, -1, &statement, nullptr) == SQLITE_OK) {
+        QList<HistoryEntry> read;
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            const QString url = columnText(statement, 0);
+            if (!url.isEmpty()) {
+                read.append({url, columnText(statement, 1)});
+            }
+        }
+        // A database damaged halfway adds nothing rather than a part.
+        if (rc == SQLITE_DONE) {
+            entries.append(read);
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+}
+
+constexpr const char *kFirefoxQuery = "SELECT url, title FROM moz_places WHERE visit_count > 0";
+constexpr const char *kChromiumQuery = "SELECT url, title FROM urls";
+
+} // namespace
+
+BrowserHistory::BrowserHistory(const QString &homeFolder)
+    : m_home(homeFolder.isEmpty() ? QDir::homePath() : homeFolder) {}
+
+QStringList BrowserHistory::databaseFiles() const {
+    const QDir home(m_home);
+    QStringList files =
+        profileFiles(home.filePath(QStringLiteral(".mozilla/firefox")), QStringLiteral("places.sqlite"));
+    files += profileFiles(home.filePath(QStringLiteral(".config/chromium")), QStringLiteral("History"));
+    files += profileFiles(home.filePath(QStringLiteral(".config/google-chrome")), QStringLiteral("History"));
+    return files;
+}
+
+int BrowserHistory::refresh() {
+    m_entries.clear();
+    for (const QString &file : databaseFiles()) {
+        const bool firefox = file.endsWith(QLatin1String("places.sqlite"));
+        readDatabase(file, firefox ? kFirefoxQuery : kChromiumQuery, m_entries);
+    }
+    // Character codes, not the locale: QString compares UTF-16 code units.
+    std::stable_sort(m_entries.begin(), m_entries.end(), [](const HistoryEntry &a, const HistoryEntry &b) {
+        return QString::compare(a.title, b.title, Qt::CaseSensitive) < 0;
+    });
+    return int(m_entries.size());
+}
+
+} // namespace tidewell::platform
