@@ -1,13 +1,31 @@
 #pragma once
 
+#include <memory>
+#include <QPersistentModelIndex>
+#include <QStringList>
 #include <QWidget>
+
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+
+namespace Ui {
+class Tchannelchild;
+}
 
 namespace tidewell::channel {
 
 class ChannelTreeModel;
+class TreeNode;
+struct ItemFields;
 
-// The channel window: edits one channel tree. (Being built out; the public operations below are the
-// ones the main window uses.)
+// The channel window: a child of the main frame in which one channel is edited. It owns the channel
+// tree (shown in rsstree), writes its channel boxes into the tree when they are left, adds, edits,
+// updates and deletes items, edits the image section, keeps the category list, and exports the channel
+// through the RSS writer.
+//
+// The window title is the document name ("Untitled <n>" or the document path) and is never decorated;
+// whether the tree changed since it was opened, created or last exported is isChannelModified().
 class Tchannelchild final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Tchannelchild)
@@ -16,16 +34,90 @@ public:
     explicit Tchannelchild(QWidget *parent = nullptr);
     ~Tchannelchild() override;
 
-    // 1: new-channel defaults; 0: open the document named by filetoopen(). Returns false when the
-    // document could not be loaded (the error was shown).
+    // Called once by the main window after creating the window. 1: new-channel defaults; 0: open the
+    // document named by filetoopen(). Returns false when the document could not be loaded: the error
+    // was shown and the window is left empty.
     bool setform(int flag);
-    // "Process, export,  & save feed information". Returns true when the feed was written.
+    // "Process, export,  & save feed information". True when the feed was written.
     bool ToolButton2Click();
+    // "Save as". True when the feed was written.
+    bool ToolButton4Click();
+
     // The channel tree shown in rsstree.
-    ChannelTreeModel *channelModel() const { return m_model; }
+    ChannelTreeModel *channelModel() const;
+    // True when the tree changed since the document was opened, created or last exported.
+    bool isChannelModified() const { return m_modified; }
+    // True while an export runs (the tree cannot change and no second export starts meanwhile).
+    bool isExporting() const { return m_exporting; }
+
+Q_SIGNALS:
+    void channelModifiedChanged(bool modified);
+    // An item was opened in the edit tab while the load-article setting is on: its article editor
+    // should load link.
+    void articleLoadRequested(const QString &link);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    ChannelTreeModel *m_model = nullptr;
+    // Channel box write-back.
+    void titleExit();
+    void linkExit();
+    void descriptionExit();
+    void managingeditorExit();
+    void managingeditorKeyUp();
+    void webmasterExit();
+    void copyrightExit();
+    void pdateExit();
+    void langualistChange();
+    void ttlChange();
+    void writeBox(const char *lookedUpName, const char *createdName, const QString &value);
+
+    // Commands.
+    void SpeedButton9Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void rsstreeClick();
+    void Editselectedrow1Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void Deletesection1Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void categoryKeyUp();
+    void ToolButton3Click();
+    void Validatefeed1Click();
+
+    bool parserssfile(const QString &path);
+    bool exportTo(const QString &fileName);
+    // Hands the feed's .xml copy to the feed validator.
+    void runValidator(const QString &feedName);
+    void readregistry();
+    void loadCategories();
+
+    TreeNode *selectedNode() const;
+    void openImageDialog(const QPersistentModelIndex &index);
+    ItemFields editTabFields() const;
+    void clearEditTab();
+    void closeEditTab();
+    void setModified(bool modified);
+    void setEditingLocked(bool locked);
+    void fillLanguageList();
+
+    std::unique_ptr<Ui::Tchannelchild> m_ui;
+    QMenu *m_treeMenu = nullptr;
+    QPersistentModelIndex m_editnode;
+    QStringList m_categories;
+    bool m_loadArticle = false;
+    bool m_modified = false;
+    bool m_filling = false;   // boxes filled by the program: no write-back, no change
+    bool m_exporting = false; // an export runs
+    bool m_closeWithoutAsking = false;
+    bool m_destroying = false;
 };
 
 } // namespace tidewell::channel
