@@ -1,0 +1,261 @@
+#include "platform/xmlscanner.h"
+
+#include "platform/textcodec.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlreader.h>
+#include <mutex>
+#include <QFile>
+
+namespace tidewell::platform {
+
+namespace {
+constexpr int kParseOptions = XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOWARNING | XML_PARSE_NOERROR;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// No document may pull in anything from outside: every external entity or DTD resolves to nothing.
+xmlParserInputPtr refuseExternalEntity(const char *, const char *, xmlParserCtxtPtr) {
+    return nullptr;
+}
+
+void installEntityGuard() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(refuseExternalEntity);
+    });
+}
+
+std::string text(const xmlChar *value) {
+    return value ? std::string(reinterpret_cast<const char *>(value)) : std::string();
+}
+} // namespace
+
+std::string normalizeWhitespace(std::string_view input) {
+    std::string out;
+    out.reserve(input.size());
+    bool pendingBlank = false;
+    for (const char c : input) {
+        if (isBlank(c)) {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) {
+            out += ' ';
+            pendingBlank = false;
+        }
+        out += c;
+    }
+    return out;
+}
+
+struct XmlScanner::Reader {
+    xmlTextReaderPtr reader = nullptr;
+    xmlDocPtr document = nullptr; // the recovered tree the second pass walks
+    ~Reader() {
+        if (reader) {
+            xmlFreeTextReader(reader);
+        }
+        if (document) {
+            xmlFreeDoc(document);
+        }
+    }
+};
+
+XmlScanner::XmlScanner() = default;
+XmlScanner::~XmlScanner() = default;
+
+bool XmlScanner::loadFile(const QString &path) {
+    loadBytes({});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("Cannot open file %1").arg(path);
+        return false;
+    }
+    if (file.size() > kMaxDocumentSize) {
+        m_error = QStringLiteral("The file %1 is larger than %2 MB and is not read")
+                      .arg(path)
+                      .arg(kMaxDocumentSize / (1024 * 1024));
+        return false;
+    }
+    m_bytes = file.readAll();
+    return true;
+}
+
+void XmlScanner::loadBytes(const QByteArray &bytes) {
+    m_reader.reset();
+    m_bytes = bytes;
+    m_error.clear();
+    m_started = false;
+    m_pendingDeclaration = false;
+    m_recovering = false;
+    m_encoding = nullptr;
+    m_declaration.clear();
+    m_part = Part();
+}
+
+void XmlScanner::fail(const QString &message) {
+    if (m_error.isEmpty()) {
+        m_error = message;
+    }
+}
+
+bool XmlScanner::start() {
+    m_started = true;
+    if (m_bytes.isEmpty()) {
+        fail(QStringLiteral("The document is empty"));
+        return false;
+    }
+    installEntityGuard();
+
+    // The declaration is no node of libxml2's reader: deliver it first from the bytes themselves.
+    QByteArrayView view(m_bytes);
+    if (view.startsWith("\xEF\xBB\xBF")) {
+        view = view.sliced(3);
+    }
+    const bool utf16 = view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF");
+    bool declaresEncoding = false;
+    if (view.startsWith("<?xml") && view.size() > 5 && isBlank(view[5])) {
+        const qsizetype end = view.indexOf("?>");
+        if (end > 0) {
+            m_declaration = view.first(end + 2).toByteArray().toStdString();
+            declaresEncoding = m_declaration.find("encoding") != std::string::npos;
+            m_pendingDeclaration = true;
+        }
+    }
+    m_encoding = nullptr;
+    if (!declaresEncoding && !utf16 &&
+        !isValidUtf8(std::string_view(m_bytes.constData(), size_t(m_bytes.size())))) {
+        m_encoding = "windows-1252";
+    }
+
+    m_reader = std::make_unique<Reader>();
+    m_reader->reader =
+        xmlReaderForMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding, kParseOptions);
+    if (!m_reader->reader) {
+        fail(QStringLiteral("The document cannot be read"));
+        return false;
+    }
+    xmlTextReaderSetStructuredErrorHandler(m_reader->reader, &XmlScanner::onError, this);
+    return true;
+}
+
+void XmlScanner::onError(void *self, xmlErrorPtr error) {
+    if (error && error->level >= XML_ERR_ERROR) {
+        const QString message = QString::fromUtf8(error->message ? error->message : "error").trimmed();
+        static_cast<XmlScanner *>(self)->fail(QStringLiteral("Line %1: %2").arg(error->line).arg(message));
+    }
+}
+
+bool XmlScanner::startRecovery() {
+    // The streaming pass stopped at an error. Read the whole document again in libxml2's recovery mode,
+    // which keeps what can be read (an undefined entity is dropped, an unclosed tag is closed), and walk
+    // the tree it builds.
+    m_recovering = true;
+    m_reader = std::make_unique<Reader>();
+    m_reader->document = xmlReadMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding,
+                                       kParseOptions | XML_PARSE_RECOVER);
+    if (m_reader->document) {
+        m_reader->reader = xmlReaderWalker(m_reader->document);
+    }
+    if (!m_reader->reader) {
+        m_reader.reset();
+        return false;
+    }
+    m_part = Part();
+    m_part.kind = PartKind::Restart;
+    m_pendingDeclaration = !m_declaration.empty();
+    return true;
+}
+
+bool XmlScanner::next() {
+    if (!m_started && !start()) {
+        return false;
+    }
+    if (m_pendingDeclaration) {
+        m_pendingDeclaration = false;
+        m_part = Part();
+        m_part.kind = PartKind::XmlDeclaration;
+        m_part.raw = m_declaration;
+        return true;
+    }
+    if (!m_reader || !m_reader->reader) {
+        return false;
+    }
+    xmlTextReaderPtr reader = m_reader->reader;
+    for (;;) {
+        const int step = xmlTextReaderRead(reader);
+        if (step != 1) {
+            if (step < 0 || (m_error.size() && !m_recovering)) {
+                fail(QStringLiteral("The document is not well-formed"));
+                if (recover && !m_recovering && startRecovery()) {
+                    return true;
+                }
+            }
+            m_reader.reset();
+            return false;
+        }
+        m_part.name.clear();
+        m_part.content.clear();
+        m_part.raw.clear();
+        m_part.attributes.clear();
+        m_part.depth = xmlTextReaderDepth(reader);
+        switch (xmlTextReaderNodeType(reader)) {
+        case XML_READER_TYPE_ELEMENT:
+            m_part.kind = xmlTextReaderIsEmptyElement(reader) ? PartKind::EmptyTag : PartKind::StartTag;
+            m_part.name = text(xmlTextReaderConstName(reader));
+            if (readAttributes && xmlTextReaderHasAttributes(reader) == 1) {
+                while (xmlTextReaderMoveToNextAttribute(reader) == 1) {
+                    m_part.attributes.push_back(
+                        {text(xmlTextReaderConstName(reader)), text(xmlTextReaderConstValue(reader))});
+                }
+                xmlTextReaderMoveToElement(reader);
+            }
+            return true;
+        case XML_READER_TYPE_END_ELEMENT:
+            m_part.kind = PartKind::EndTag;
+            m_part.name = text(xmlTextReaderConstName(reader));
+            return true;
+        case XML_READER_TYPE_TEXT:
+        case XML_READER_TYPE_WHITESPACE:
+        case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
+            m_part.kind = PartKind::Text;
+            if (normalize) {
+                const xmlChar *value = xmlTextReaderConstValue(reader);
+                m_part.content =
+                    value ? normalizeWhitespace(reinterpret_cast<const char *>(value)) : std::string();
+                if (m_part.content.empty()) {
+                    continue;
+                }
+            } else {
+                m_part.content = text(xmlTextReaderConstValue(reader));
+            }
+            return true;
+        case XML_READER_TYPE_CDATA:
+            m_part.kind = PartKind::CData;
+            m_part.content = text(xmlTextReaderConstValue(reader));
+            return true;
+        case XML_READER_TYPE_COMMENT:
+            m_part.kind = PartKind::Comment;
+            m_part.content = text(xmlTextReaderConstValue(reader));
+            return true;
+        case XML_READER_TYPE_PROCESSING_INSTRUCTION:
+            m_part.kind = PartKind::ProcessingInstruction;
+            m_part.name = text(xmlTextReaderConstName(reader));
+            m_part.content = text(xmlTextReaderConstValue(reader));
+            return true;
+        case XML_READER_TYPE_DOCUMENT_TYPE:
+            m_part.kind = PartKind::DocumentType;
+            m_part.name = text(xmlTextReaderConstName(reader));
+            m_part.raw = "<!DOCTYPE " + m_part.name + ">";
+            return true;
+        default:
+            continue; // entity references (none with substitution on), notations ...
+        }
+    }
+}
+
+} // namespace tidewell::platform

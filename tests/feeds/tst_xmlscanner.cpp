@@ -1,0 +1,197 @@
+#include "platform/xmlscanner.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using tidewell::platform::XmlScanner;
+
+namespace {
+// The parts of a document as one line of words: "Start:rss Text:a_b End:rss" (blanks in texts become '_',
+// line breaks '|'), so a table row states the whole scan.
+QString scan(const QByteArray &bytes, bool normalize = true, QString *error = nullptr) {
+    XmlScanner scanner;
+    scanner.normalize = normalize;
+    scanner.recover = true;
+    scanner.loadBytes(bytes);
+    QStringList words;
+    while (scanner.next()) {
+        const XmlScanner::Part &part = scanner.part();
+        QString word;
+        switch (part.kind) {
+        case XmlScanner::PartKind::XmlDeclaration:
+            word = QStringLiteral("Decl:") + QString::fromStdString(part.raw);
+            break;
+        case XmlScanner::PartKind::Comment:
+            word = QStringLiteral("Comment:") + QString::fromStdString(part.content);
+            break;
+        case XmlScanner::PartKind::ProcessingInstruction:
+            word = QStringLiteral("PI:") + QString::fromStdString(part.name + "=" + part.content);
+            break;
+        case XmlScanner::PartKind::DocumentType:
+            word = QStringLiteral("DTD:") + QString::fromStdString(part.name);
+            break;
+        case XmlScanner::PartKind::StartTag:
+        case XmlScanner::PartKind::EmptyTag: {
+            word = (part.kind == XmlScanner::PartKind::StartTag ? QStringLiteral("Start:")
+                                                                : QStringLiteral("Empty:")) +
+                   QString::fromStdString(part.name);
+            for (const auto &attribute : part.attributes) {
+                word += QStringLiteral("[%1=%2]").arg(QString::fromStdString(attribute.name),
+                                                      QString::fromStdString(attribute.value));
+            }
+            break;
+        }
+        case XmlScanner::PartKind::EndTag:
+            word = QStringLiteral("End:") + QString::fromStdString(part.name);
+            break;
+        case XmlScanner::PartKind::Text:
+            word = QStringLiteral("Text:") + QString::fromStdString(part.content);
+            break;
+        case XmlScanner::PartKind::CData:
+            word = QStringLiteral("CData:") + QString::fromStdString(part.content);
+            break;
+        case XmlScanner::PartKind::Restart:
+            words.clear();
+            continue;
+        }
+        word.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char('\n'), QLatin1Char('|'));
+        words << word;
+    }
+    if (error) {
+        *error = scanner.errorString();
+    }
+    return words.join(QLatin1Char(' '));
+}
+} // namespace
+
+class TestXmlScanner final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parts_data();
+    void parts();
+    void normalizeOff_deliversTextAsWritten();
+    void brokenDocuments_scanAsFarAsReadable_data();
+    void brokenDocuments_scanAsFarAsReadable();
+    void externalEntity_readsNoFile();
+    void billionLaughs_stopsWithinMemory();
+    void missingFile_isEmptyDocument();
+};
+
+void TestXmlScanner::parts_data() {
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("declaration, comment, PI, elements")
+        << QByteArray("<?xml version=\"1.0\"?>\n<!-- top -->\n<?xml-stylesheet href=\"a.css\"?>\n"
+                      "<rss version=\"2.0\"><channel><title>T</title></channel></rss>")
+        << QStringLiteral(
+               "Decl:<?xml_version=\"1.0\"?> Comment:_top_ PI:xml-stylesheet=href=\"a.css\" "
+               "Start:rss[version=2.0] Start:channel Start:title Text:T End:title End:channel End:rss");
+    QTest::newRow("references replaced, runs collapsed")
+        << QByteArray("<a>\n  Fish &amp; chips &#233;&#x41;\n\t &lt;b&gt;  </a>")
+        << QStringLiteral("Start:a Text:Fish_&_chips_\u00e9A_<b> End:a");
+    QTest::newRow("CDATA unchanged") << QByteArray("<d><![CDATA[ <p>one</p>\n  two &amp; ]]></d>")
+                                     << QStringLiteral("Start:d CData:_<p>one</p>|__two_&amp;_ End:d");
+    QTest::newRow("empty element keeps attributes")
+        << QByteArray("<item><enclosure url=\"http://x/a.mp3\" length=\"5\"/></item>")
+        << QStringLiteral("Start:item Empty:enclosure[url=http://x/a.mp3][length=5] End:item");
+    QTest::newRow("prefixed names as written")
+        << QByteArray("<rss xmlns:dc=\"urn:dc\"><dc:Creator>Ann</dc:Creator></rss>")
+        << QStringLiteral("Start:rss[xmlns:dc=urn:dc] Start:dc:Creator Text:Ann End:dc:Creator End:rss");
+    QTest::newRow("doctype with internal entity")
+        << QByteArray("<!DOCTYPE rss [<!ENTITY me \"Ann &amp; Bo\">]><rss>&me;</rss>")
+        << QStringLiteral("DTD:rss Start:rss Text:Ann_&_Bo End:rss");
+    QTest::newRow("ISO-8859-1 decoded")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><t>caf\xe9</t>")
+        << QStringLiteral(
+               "Decl:<?xml_version=\"1.0\"_encoding=\"ISO-8859-1\"?> Start:t Text:caf\u00e9 End:t");
+    QTest::newRow("UTF-8 kept")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><t>\xe2\x82\xac \xe6\x97\xa5</t>")
+        << QStringLiteral("Decl:<?xml_version=\"1.0\"_encoding=\"utf-8\"?> Start:t "
+                          "Text:\u20ac_\u65e5 End:t");
+    QTest::newRow("undeclared Windows-1252")
+        << QByteArray("<t>\x80 caf\xe9</t>") << QStringLiteral("Start:t Text:\u20ac_caf\u00e9 End:t");
+    QTest::newRow("whitespace-only text skipped")
+        << QByteArray("<a>\n  <b/>\n</a>") << QStringLiteral("Start:a Empty:b End:a");
+}
+
+void TestXmlScanner::parts() {
+    QFETCH(QByteArray, document);
+    QFETCH(QString, expected);
+    QString error;
+    QCOMPARE(scan(document, true, &error), expected);
+    QCOMPARE(error, QString());
+}
+
+void TestXmlScanner::normalizeOff_deliversTextAsWritten() {
+    QCOMPARE(scan("<a> x\n y </a>", false), QStringLiteral("Start:a Text:_x|_y_ End:a"));
+}
+
+void TestXmlScanner::brokenDocuments_scanAsFarAsReadable_data() {
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("readable"); // the parts recovered
+
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("undeclared entity")
+        << QByteArray("<rss><t>a</t><d>x&nbsp;y</d></rss>")
+        << QStringLiteral("Start:rss Start:t Text:a End:t Start:d Text:xy End:d End:rss");
+    QTest::newRow("stray br") << QByteArray("<rss><t>a<br></t></rss>")
+                              << QStringLiteral("Start:rss Start:t Text:a Empty:br End:t End:rss");
+    QTest::newRow("truncated")
+        << QByteArray("<rss><channel><title>Half")
+        << QStringLiteral("Start:rss Start:channel Start:title Text:Half End:title End:channel End:rss");
+    QTest::newRow("bad UTF-8 bytes")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><rss><t>\xff\xfe</t></rss>")
+        << QStringLiteral("Decl:<?xml_version=\"1.0\"_encoding=\"UTF-8\"?> Start:rss Start:t "
+                          "Text:\ufffd\ufffd End:t End:rss");
+}
+
+void TestXmlScanner::brokenDocuments_scanAsFarAsReadable() {
+    QFETCH(QByteArray, document);
+    QFETCH(QString, readable);
+    QString error;
+    const QString parts = scan(document, true, &error);
+    QCOMPARE(parts, readable);
+    QVERIFY(!error.isEmpty());
+}
+
+void TestXmlScanner::externalEntity_readsNoFile() {
+    QTemporaryDir dir;
+    const QString secret = dir.filePath(QStringLiteral("secret.txt"));
+    QFile file(secret);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("TOP-SECRET");
+    file.close();
+    const QByteArray document = "<?xml version=\"1.0\"?><!DOCTYPE rss [<!ENTITY x SYSTEM \"file://" +
+                                secret.toUtf8() + "\">]><rss><t>&x;</t></rss>";
+    const QString parts = scan(document);
+    QVERIFY2(!parts.contains(QLatin1String("TOP-SECRET")), qPrintable(parts));
+    QVERIFY(parts.contains(QLatin1String("Start:rss")));
+}
+
+void TestXmlScanner::billionLaughs_stopsWithinMemory() {
+    QByteArray document = "<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\">";
+    for (int i = 1; i <= 9; ++i) {
+        QByteArray refs;
+        for (int j = 0; j < 10; ++j) {
+            refs += "&lol" + (i == 1 ? QByteArray() : QByteArray::number(i - 1)) + ';';
+        }
+        document += "<!ENTITY lol" + QByteArray::number(i) + " \"" + refs + "\">";
+    }
+    document += "]><rss><t>&lol9;</t></rss>";
+    QString error;
+    const QString parts = scan(document, true, &error);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(parts.size() < 10000);
+}
+
+void TestXmlScanner::missingFile_isEmptyDocument() {
+    XmlScanner scanner;
+    QVERIFY(!scanner.loadFile(QStringLiteral("/nonexistent/feed.rss")));
+    QVERIFY(!scanner.next());
+    QVERIFY(scanner.errorString().contains(QLatin1String("Cannot open file")));
+}
+
+QTEST_GUILESS_MAIN(TestXmlScanner)
+#include "tst_xmlscanner.moc"
