@@ -1,7 +1,34 @@
-#include <QApplication>
+#include "platform/qtprompts.h"
+#include "platform/shellopen.h"
+#include "shell/rss_main.h"
 
-int main(int argc, char *argv[])
-{
+#include <QApplication>
+#include <QDesktopServices>
+#include <QTimer>
+
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tidewell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tidewell by hollicore"));
+    QApplication::setOrganizationName(QStringLiteral("hollicore"));
+
+    tidewell::platform::QtPrompts prompts;
+    tidewell::platform::Prompts::install(&prompts);
+    tidewell::platform::ShellOpen::setHandler([](const QUrl &url) { QDesktopServices::openUrl(url); });
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    tidewell::shell::Tmain window(arguments);
+    window.show();
+
+    // Test hook for the smoke run: TIDEWELL_QUIT_AFTER_MS ends the program through "&Exit" after that many
+    // milliseconds. Not a user option.
+    bool ok = false;
+    const int quitAfter = qEnvironmentVariableIntValue("TIDEWELL_QUIT_AFTER_MS", &ok);
+    if (ok && quitAfter >= 0) {
+        QTimer::singleShot(quitAfter, &window, &tidewell::shell::Tmain::Close1Click);
+    }
+
+    const int status = QApplication::exec();
+    tidewell::platform::Prompts::install(nullptr);
+    return status;
 }

@@ -1,0 +1,44 @@
+#include "shell/maincommands.h"
+
+#include "platform/folders.h"
+
+namespace tidewell::shell {
+
+bool splashWanted(const QStringList &arguments) {
+    return !arguments.contains(QStringLiteral("/NOSPLASH"), Qt::CaseSensitive);
+}
+
+ArgumentKind argumentKind(const QString &argument) {
+    const QString extension = platform::fileExtension(argument).toUpper();
+    if (extension == QLatin1String(".CHF")) {
+        return ArgumentKind::ChannelDocument;
+    }
+    if (extension == QLatin1String(".RSS")) {
+        return ArgumentKind::RssFeed;
+    }
+    return ArgumentKind::Ignored;
+}
+
+QString newChannelTitle(int openChildWindows) {
+    return QStringLiteral("Untitled %1").arg(openChildWindows);
+}
+
+QString newArticleTitle(int openChildWindows) {
+    return QStringLiteral("Untitled Article - %1").arg(openChildWindows);
+}
+
+bool saveAppliesTo(const QString &title) {
+    return title.contains(QLatin1String(".chf"), Qt::CaseSensitive);
+}
+
+bool isChannelDocumentTitle(const QString &title) {
+    return platform::fileExtension(title).toUpper() == QLatin1String(".CHF");
+}
+
+QString uploadPreset(const QString &activeTitle) {
+    return isChannelDocumentTitle(activeTitle)
+               ? platform::replaceExtension(activeTitle, QStringLiteral(".xml"))
+               : QString();
+}
+
+} // namespace tidewell::shell

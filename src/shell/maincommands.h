@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tidewell::shell {
+
+// The decisions the main window's commands take from titles and arguments, kept apart from the window so
+// they can be checked on their own.
+
+// The splash shows unless one argument is exactly "/NOSPLASH" (letter case counts).
+bool splashWanted(const QStringList &arguments);
+
+enum class ArgumentKind { Ignored, ChannelDocument, RssFeed };
+// ".chf" arguments are opened, ".rss" ones imported (extension compared in upper case), others ignored.
+ArgumentKind argumentKind(const QString &argument);
+
+// "Untitled N" where N counts the open child windows, the new one included.
+QString newChannelTitle(int openChildWindows);
+// "Untitled Article - N", counted the same way.
+QString newArticleTitle(int openChildWindows);
+
+// Ctrl+S saves only a window whose title holds ".chf" in lower case, anywhere.
+bool saveAppliesTo(const QString &title);
+// The database export and the upload work on a window whose title's extension is ".CHF" in upper case.
+bool isChannelDocumentTitle(const QString &title);
+// The upload dialog's "Selected feed": the document's ".xml" copy, or empty for any other title.
+QString uploadPreset(const QString &activeTitle);
+
+} // namespace tidewell::shell

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMdiArea>
+
+namespace tidewell::shell {
+
+// The main window's work area: the MDI area with the faint logo centred behind the child windows, and the
+// window arrangements the Window menu offers besides cascade.
+class WorkArea final : public QMdiArea {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WorkArea)
+
+public:
+    explicit WorkArea(QWidget *parent = nullptr);
+
+    // Open (not minimised) windows stacked as full-width strips, one above the other.
+    void tileHorizontally();
+    // Open windows side by side as full-height columns.
+    void tileVertically();
+    // Minimised windows in a row along the bottom edge.
+    void arrangeIcons();
+    void minimizeAll();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void tile(Qt::Orientation stacking);
+    QPixmap m_picture;
+};
+
+} // namespace tidewell::shell
