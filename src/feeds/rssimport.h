@@ -1,0 +1,49 @@
+#pragma once
+
+#include "channel/channeltree.h"
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace tidewell::feeds {
+
+// The RSS import's logic, shared by the import dialog Tfrm_import and `tidewell-cli import`: a feed file
+// becomes a channel document (.chf) of the channel tree's shape.
+//
+// The steps: scan the file into parts (XML scanner, normalisation on); refuse it when no node is "rss";
+// drop the top-level declaration, comments and DTD and the channel's generator and lastBuildDate; turn
+// the rest into indented lines; drop the rss line (and any top-level lines ahead of it, such as a style
+// sheet instruction); lift the channel's content by two levels; read the lines back as a tree; rename
+// items "item - " + title; write the document. The lines stay in memory, so a failed import writes
+// nothing at the output path.
+class RssImport final {
+public:
+    struct Result {
+        bool ok = false;
+        QString outputPath; // the document written (set once worked out, also when writing failed)
+        QString error;      // why nothing was written
+        QString warning;    // the feed was not well-formed and was imported as far as it could be read
+    };
+
+    // Import of the file at path (Button1Click + cleanrss). Status texts go to the status line.
+    static Result importFile(const QString &path);
+
+    // The steps after the scan, exposed for tests: lines of the pruned tree -> result tree.
+    static bool reshape(std::vector<std::string> &lines, channel::ChannelTree &result, QString *error);
+
+    // The source path with every ',' removed and its extension replaced by ".chf".
+    static QString outputPathFor(const QString &source);
+
+    // A fetched feed stored in the data directory under its file name (feedFileName), lines ended by
+    // CR LF. Returns the path, or empty with error set when it cannot be written.
+    static QString storeFetchedFeed(const QString &address, const QByteArray &body, QString *error);
+
+    // A web address the import refuses (Tfrm_import's fetch): the empty address or a bare "http://"
+    // gives the warning text, an address of the unsupported aggregator the information text; else empty.
+    static QString refusedAddressWarning(const QString &address);
+    static QString refusedAddressInformation(const QString &address);
+};
+
+} // namespace tidewell::feeds

@@ -1,0 +1,328 @@
+#include "channel/channelopen.h"
+#include "channel/documentfile.h"
+#include "channel/rsswriter.h"
+#include "feeds/feedfilename.h"
+#include "feeds/indentedtext.h"
+#include "feeds/rssimport.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace tidewell;
+using channel::ChannelTree;
+using channel::TreeNode;
+using feeds::RssImport;
+
+namespace {
+QString fixture(const char *name) {
+    return QStringLiteral(TIDEWELL_TEST_SOURCE_DIR "/fixtures/") + QLatin1String(name);
+}
+
+// A tree as text: one line per node, two blanks per level.
+QString dump(const ChannelTree &tree) {
+    QStringList lines;
+    for (TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
+        lines << QString(node->level() * 2, QLatin1Char(' ')) + QString::fromStdString(node->text);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Copies a fixture into dir so the import writes its document there.
+QString copied(const QTemporaryDir &dir, const char *name, const QString &as = QString()) {
+    const QString target = dir.filePath(as.isEmpty() ? QLatin1String(name) : as);
+    QFile::remove(target);
+    if (!QFile::copy(fixture(name), target)) {
+        qFatal("cannot copy fixture %s", name);
+    }
+    return target;
+}
+
+ChannelTree loaded(const QString &path) {
+    ChannelTree tree;
+    QString error;
+    if (!channel::loadChannelTree(tree, path, &error)) {
+        qWarning("%s", qPrintable(error));
+    }
+    return tree;
+}
+
+std::vector<std::string> linesOf(const QString &text) {
+    std::vector<std::string> lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+} // namespace
+
+class TestRssImport final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sampleFeed_givesChannelTreeShape();
+    void importedDocument_opensAndExportsAgain();
+    void realWorldFeeds_data();
+    void realWorldFeeds();
+    void refused_data();
+    void refused();
+    void invalidLevel_writesNothing();
+    void existingDocument_isReplaced();
+    void outputPath_data();
+    void outputPath();
+    void readIndentedLines_data();
+    void readIndentedLines();
+    void feedFileName_data();
+    void feedFileName();
+    void batchNames_neverRepeat();
+    void fetchedFeed_storedWithCrLf();
+};
+
+void TestRssImport::sampleFeed_givesChannelTreeShape() {
+    QTemporaryDir dir;
+    const RssImport::Result result = RssImport::importFile(copied(dir, "sample.rss"));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.outputPath, dir.filePath(QStringLiteral("sample.chf")));
+    QCOMPARE(result.warning, QString());
+    // generator and lastBuildDate of the channel gone, the item's own generator kept; the channel's
+    // comment a top-level "Comment"; the enclosure without children; "Item"/"Title" not renamed; a
+    // title without text gives "item - ".
+    QCOMPARE(dump(loaded(result.outputPath)), QStringLiteral("title\n"
+                                                             "  Fish & Chips\n"
+                                                             "link\n"
+                                                             "  http://example.com/\n"
+                                                             "description\n"
+                                                             "  All about fish and chips\n"
+                                                             "Comment\n"
+                                                             "item - First post\n"
+                                                             "  title\n"
+                                                             "    First post\n"
+                                                             "  link\n"
+                                                             "    http://example.com/1\n"
+                                                             "  enclosure\n"
+                                                             "  generator\n"
+                                                             "    item keeps this\n"
+                                                             "item\n"
+                                                             "  link\n"
+                                                             "    http://example.com/2\n"
+                                                             "  description\n"
+                                                             "    No title here\n"
+                                                             "Item\n"
+                                                             "  title\n"
+                                                             "    Capital item\n"
+                                                             "item\n"
+                                                             "  Title\n"
+                                                             "    Capital title\n"
+                                                             "item - \n"
+                                                             "  title\n"
+                                                             "  link\n"
+                                                             "    http://example.com/5"));
+}
+
+void TestRssImport::importedDocument_opensAndExportsAgain() {
+    test::TestHome home;
+    QTemporaryDir dir;
+    const RssImport::Result first = RssImport::importFile(copied(dir, "sample.rss"));
+    QVERIFY(first.ok);
+    ChannelTree opened;
+    QVERIFY(channel::loadChannelDocument(opened, first.outputPath));
+    QCOMPARE(QString::fromStdString(opened.topLevel(0)->text), QStringLiteral("Title"));
+    const QString exported = dir.filePath(QStringLiteral("again.rss"));
+    QString error;
+    QVERIFY2(channel::export_rssfile(opened, exported, &error), qPrintable(error));
+    QFile rss(exported);
+    QVERIFY(rss.open(QIODevice::ReadOnly));
+    const QByteArray text = rss.readAll();
+    QVERIFY(text.contains("Fish &amp; Chips"));
+    // The exported feed imports again with the same items.
+    const RssImport::Result second = RssImport::importFile(exported);
+    QVERIFY2(second.ok, qPrintable(second.error));
+    const QString again = dump(loaded(second.outputPath));
+    QVERIFY2(again.contains(QLatin1String("item - First post")), qPrintable(again));
+    QVERIFY(again.contains(QLatin1String("Fish & Chips")));
+}
+
+void TestRssImport::realWorldFeeds_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("fragments"); // parts of the result's dump
+    QTest::addColumn<bool>("wellFormed");
+
+    QTest::newRow("namespaces, CDATA, style sheet")
+        << QStringLiteral("namespaces.rss")
+        << QStringList{QStringLiteral("title\n  Pod & Blog\nlink\n  https://example.org/\nitunes:author"),
+                       QStringLiteral("itunes:image\nimage\n  url\n    https://example.org/logo.png"),
+                       QStringLiteral("item - Episode 1\n  title\n    Episode 1\n  dc:creator\n    Ann"),
+                       QStringLiteral("  description\n    <p>Hello <b>world</b> &amp; more</p>"),
+                       QStringLiteral(
+                           "  content:encoded\n    <p>Full text</p>\n  media:content\n    media:title\n"
+                           "      Clip\n  guid\n    e1")}
+        << true;
+    QTest::newRow("ISO-8859-1") << QStringLiteral("latin1.rss")
+                                << QStringList{QStringLiteral("title\n  Caf\u00e9 Cr\u00e8me"),
+                                               QStringLiteral("item - Na\u00efve r\u00e9sum\u00e9")}
+                                << true;
+    QTest::newRow("UTF-8") << QStringLiteral("utf8.rss")
+                           << QStringList{QStringLiteral("title\n  Z\u00fcrich \u2013 \u65e5\u672c"),
+                                          QStringLiteral("item - \u20ac 5")}
+                           << true;
+    // Each CDATA line becomes a node placed by the reading rules; the lift takes tabs only, no text.
+    QTest::newRow("multi-line CDATA")
+        << QStringLiteral("multiline-cdata.rss")
+        << QStringList{QStringLiteral("item - A\n  title\n    A\n  description\n    line one\nline two")}
+        << true;
+    QTest::newRow("undeclared entity and stray br")
+        << QStringLiteral("broken.rss")
+        << QStringList{QStringLiteral("title\n  Brokenfeed"),
+                       QStringLiteral(
+                           "item - One\n  title\n    One\n    br\n    link\n      http://example.com/1")}
+        << false;
+}
+
+void TestRssImport::realWorldFeeds() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, fragments);
+    QFETCH(bool, wellFormed);
+    QTemporaryDir dir;
+    const RssImport::Result result = RssImport::importFile(copied(dir, file.toLatin1().constData()));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.warning.isEmpty(), wellFormed);
+    const QString tree = dump(loaded(result.outputPath));
+    for (const QString &fragment : fragments) {
+        QVERIFY2(tree.contains(fragment), qPrintable(tree));
+    }
+}
+
+void TestRssImport::refused_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: the RDF fixture
+    QTest::addColumn<QString>("error");
+    const QString notRss = QStringLiteral("This does not seem to be a valid RSS file");
+    QTest::newRow("RDF root") << QByteArray() << notRss;
+    QTest::newRow("empty file") << QByteArray(" ") << notRss;
+    QTest::newRow("truncated before rss") << QByteArray("<?xml version=\"1.0\"?><rs") << notRss;
+    QTest::newRow("external entity only")
+        << QByteArray("<!DOCTYPE x [<!ENTITY e SYSTEM \"/etc/hostname\">]><x>&e;</x>") << notRss;
+}
+
+void TestRssImport::refused() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    QString path;
+    if (content.isEmpty()) {
+        path = copied(dir, "feed.rdf");
+    } else {
+        path = dir.filePath(QStringLiteral("in.rss"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content.trimmed());
+    }
+    const RssImport::Result result = RssImport::importFile(path);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, error);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // nothing written beside the source
+}
+
+void TestRssImport::invalidLevel_writesNothing() {
+    QTemporaryDir dir;
+    const RssImport::Result result = RssImport::importFile(copied(dir, "deep-cdata.rss"));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QStringLiteral("Invalid level (12) for item \"<p>indented</p>\""));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("deep-cdata.chf"))));
+}
+
+void TestRssImport::existingDocument_isReplaced() {
+    QTemporaryDir dir;
+    const QString source = copied(dir, "utf8.rss", QStringLiteral("news.rss"));
+    const QString old = dir.filePath(QStringLiteral("news.chf"));
+    QFile stale(old);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("stale");
+    stale.close();
+    QVERIFY(RssImport::importFile(source).ok);
+    QVERIFY(dump(loaded(old)).startsWith(QLatin1String("title")));
+}
+
+void TestRssImport::outputPath_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("extension replaced") << QStringLiteral("/d/news.rss") << QStringLiteral("/d/news.chf");
+    QTest::newRow("commas everywhere") << QStringLiteral("/a,b/n,ews.xml") << QStringLiteral("/ab/news.chf");
+    QTest::newRow("no extension") << QStringLiteral("/d/feed") << QStringLiteral("/d/feed.chf");
+    QTest::newRow("dot in folder only") << QStringLiteral("/d.x/feed") << QStringLiteral("/d.x/feed.chf");
+}
+
+void TestRssImport::outputPath() {
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    QCOMPARE(RssImport::outputPathFor(source), expected);
+}
+
+void TestRssImport::readIndentedLines_data() {
+    QTest::addColumn<QString>("lines"); // '\n' between lines
+    QTest::addColumn<QString>("tree");  // dump, or the error text
+    QTest::newRow("nesting and back")
+        << QStringLiteral("a\n\tb\n\t\tc\n\td\ne") << QStringLiteral("a\n  b\n    c\n  d\ne");
+    QTest::newRow("blanks count as levels")
+        << QStringLiteral("a\n b\n  c") << QStringLiteral("a\n  b\n    c");
+    QTest::newRow("first line always top level") << QStringLiteral("\t\tx\n\ty") << QStringLiteral("x\n  y");
+    QTest::newRow("jump back several levels")
+        << QStringLiteral("a\n\tb\n\t\tc\n\t\t\td\n\te") << QStringLiteral("a\n  b\n    c\n      d\n  e");
+    QTest::newRow("level jump") << QStringLiteral("a\n\tb\n\t\t\tc")
+                                << QStringLiteral("Invalid level (3) for item \"c\"");
+}
+
+void TestRssImport::readIndentedLines() {
+    QFETCH(QString, lines);
+    QFETCH(QString, tree);
+    ChannelTree result;
+    QString error;
+    if (feeds::readIndentedLines(linesOf(lines), result, &error)) {
+        QCOMPARE(dump(result), tree);
+    } else {
+        QCOMPARE(error, tree);
+        QVERIFY(result.isEmpty());
+    }
+}
+
+void TestRssImport::feedFileName_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringLiteral("http://example.com/news/feed.rss")
+                           << QStringLiteral("feed.rss");
+    QTest::newRow("with port") << QStringLiteral("http://127.0.0.1:8080/a.xml") << QStringLiteral("a.xml");
+    QTest::newRow("final slash") << QStringLiteral("https://example.com/feed/")
+                                 << QStringLiteral("example.com_feed.xml");
+    QTest::newRow("query") << QStringLiteral("http://example.com/rss.php?id=3&x=y")
+                           << QStringLiteral("example.com_rss.php_id_3_x_y.xml");
+    QTest::newRow("host only") << QStringLiteral("http://example.com/") << QStringLiteral("example.com.xml");
+}
+
+void TestRssImport::feedFileName() {
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QCOMPARE(feeds::feedFileName(address), name);
+}
+
+void TestRssImport::batchNames_neverRepeat() {
+    feeds::BatchFileNames names;
+    QCOMPARE(names.claim(QStringLiteral("feed.rss")), QStringLiteral("feed.rss"));
+    QCOMPARE(names.claim(QStringLiteral("feed.rss")), QStringLiteral("feed-2.rss"));
+    QCOMPARE(names.claim(QStringLiteral("feed.rss")), QStringLiteral("feed-3.rss"));
+    QCOMPARE(names.claim(QStringLiteral("feed-2.rss")), QStringLiteral("feed-2-2.rss"));
+}
+
+void TestRssImport::fetchedFeed_storedWithCrLf() {
+    test::TestHome home;
+    QString error;
+    const QString path =
+        RssImport::storeFetchedFeed(QStringLiteral("http://example.com/a/news.rss"), "a\nb\r\nc\rd", &error);
+    QVERIFY2(!path.isEmpty(), qPrintable(error));
+    QVERIFY(path.endsWith(QLatin1String("/data/news.rss")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("a\r\nb\r\nc\r\nd\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRssImport)
+#include "tst_rssimport.moc"
