@@ -1,0 +1,162 @@
+#include "../channel/treetext.h"
+#include "channel/channelopen.h"
+#include "channel/documentfile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tidewell;
+using channel::ChannelTree;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &args, const QString &folder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(TIDEWELL_CLI), args);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        return run;
+    }
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCli final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void errors_data();
+    void errors();
+    void help();
+    void new_writesThreeFiles();
+    void exportDocument_data();
+    void exportDocument();
+    void dump_showsLevelsAndKinds();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_doc; // an imported-style document: lower-case names, one item
+};
+
+void TestCli::initTestCase() {
+    m_doc = m_dir.filePath(QStringLiteral("doc.chf"));
+    QVERIFY(channel::saveChannelDocument(
+        test::treeFromText("title\n\tMy & feed\nitem - one\n\ttitle\n\t\tFirst\n\tcomments\n\t\tc\td"),
+        m_doc));
+    QFile damaged(m_dir.filePath(QStringLiteral("damaged.chf")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(readFile(m_doc).left(20));
+}
+
+void TestCli::errors_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no command") << QStringList() << 2 << "no command given.";
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("publish")} << 2
+                                     << "unknown command 'publish'.";
+    QTest::newRow("new without file") << QStringList{QStringLiteral("new")} << 2 << "'new' takes one FILE.";
+    QTest::newRow("dump, two documents")
+        << QStringList{QStringLiteral("dump"), QStringLiteral("a"), QStringLiteral("b")} << 2
+        << "'dump' takes one DOC.chf.";
+    QTest::newRow("missing document") << QStringList{QStringLiteral("export"), QStringLiteral("none.chf")}
+                                      << 1 << "Cannot open file none.chf";
+    QTest::newRow("damaged document")
+        << QStringList{QStringLiteral("dump"), QStringLiteral("damaged.chf")} << 1
+        << "File damaged.chf is damaged: top-level count 2 at byte offset 0";
+    QTest::newRow("unwritable target") << QStringList{QStringLiteral("new"), QStringLiteral("no/folder/x")}
+                                       << 1 << "Cannot create file no/folder/x.rss";
+}
+
+void TestCli::errors() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const Run run = runCli(args, m_dir.path());
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCli::help() {
+    const Run run = runCli({QStringLiteral("--help")}, m_dir.path());
+    QCOMPARE(run.status, 0);
+    for (const char *command : {"new FILE", "export DOC.chf [FILE]", "dump DOC.chf"}) {
+        QVERIFY2(run.out.contains(QLatin1String(command)), command);
+    }
+}
+
+void TestCli::new_writesThreeFiles() {
+    QTemporaryDir dir;
+    const Run run = runCli({QStringLiteral("new"), QStringLiteral("feed.rss")}, dir.path());
+    QCOMPARE(run.status, 0);
+    const QByteArray rss = readFile(dir.filePath(QStringLiteral("feed.rss")));
+    QVERIFY(rss.contains("  <title>New title</title>\r\n"));
+    QVERIFY(rss.contains("  <description>Description of feed</description>\r\n"));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("feed.xml"))), rss);
+    ChannelTree tree;
+    QVERIFY(channel::loadChannelTree(tree, dir.filePath(QStringLiteral("feed.chf"))));
+    QCOMPARE(tree.topLevelCount(), 9);
+    QCOMPARE(tree.topLevel(8)->text, std::string("pubDate"));
+}
+
+void TestCli::exportDocument_data() {
+    QTest::addColumn<QString>("target"); // empty: under the document's own name
+    QTest::addColumn<QString>("written");
+    QTest::newRow("own name") << ""
+                              << "doc";
+    QTest::newRow("given file") << "out/news.xml"
+                                << "out/news";
+}
+
+void TestCli::exportDocument() {
+    QFETCH(QString, target);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(m_doc, dir.filePath(QStringLiteral("doc.chf"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out")));
+    QStringList args{QStringLiteral("export"), QStringLiteral("doc.chf")};
+    if (!target.isEmpty()) {
+        args << target;
+    }
+    const Run run = runCli(args, dir.path());
+    QCOMPARE(run.status, 0);
+    const QByteArray rss = readFile(dir.filePath(written + QStringLiteral(".rss")));
+    QVERIFY(rss.contains("  <title>My &amp; feed</title>\r\n"));
+    QVERIFY(rss.contains("     <comments>c\td</comments>\r\n"));
+    // The opened (normalised) tree is what gets saved, as the window would save it.
+    ChannelTree saved;
+    QVERIFY(channel::loadChannelTree(saved, dir.filePath(written + QStringLiteral(".chf"))));
+    QCOMPARE(saved.topLevel(1)->text, std::string("Item - one"));
+    QCOMPARE(saved.topLevel(1)->kind, int(channel::ItemNode));
+}
+
+void TestCli::dump_showsLevelsAndKinds() {
+    const Run run = runCli({QStringLiteral("dump"), QStringLiteral("doc.chf")}, m_dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out,
+             QStringLiteral("[1] Title\n\t[0] My & feed\n[2] Item - one\n\t[0] title\n\t\t[0] First\n"
+                            "\t[0] comments\n\t\t[0] c\\td\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
