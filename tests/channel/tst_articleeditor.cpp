@@ -1,0 +1,194 @@
+#include "channel/articleeditor.h"
+#include "fixtureserver.h"
+#include "scriptedprompts.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+using tidewell::channel::ArticleEditor;
+using tidewell::test::FixtureServer;
+using tidewell::test::ScriptedPrompts;
+
+class TestArticleEditor final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadLocalFile_decodes_data();
+    void loadLocalFile_decodes();
+    void loadWebPage_fillsEditor_leavesImagesUnfetched();
+    void failedLoad_endsBusy_showsReason_data();
+    void failedLoad_endsBusy_showsReason();
+    void emptyName_isRefused();
+    void bold_togglesOnSelectionOnly();
+    void insertHyperlink_linksSelection_cancelChangesNothing();
+    void formattingWhileLoading_waitsOrDoesNothing();
+};
+
+namespace {
+// Loads name and waits for the end of the load; returns what loadFinished reported.
+bool loadAndWait(ArticleEditor &editor, const QString &name) {
+    QSignalSpy finished(&editor, &ArticleEditor::loadFinished);
+    if (!editor.load(name)) {
+        return false;
+    }
+    if (!finished.wait(20000)) {
+        return false;
+    }
+    return finished.constFirst().constFirst().toBool();
+}
+
+void selectText(ArticleEditor &editor, int from, int to) {
+    QTextCursor cursor(editor.textEdit()->document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    editor.textEdit()->setTextCursor(cursor);
+}
+
+QTextCharFormat formatAt(const ArticleEditor &editor, int position) {
+    QTextCursor cursor(editor.textEdit()->document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+} // namespace
+
+void TestArticleEditor::loadLocalFile_decodes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expectedText");
+
+    QTest::newRow("UTF-8") << QByteArray("<html><body><p>caf\xc3\xa9</p></body></html>")
+                           << QStringLiteral("caf\u00e9");
+    // Bytes that are not UTF-8 and declare nothing: Windows-1252 (the euro sign is 0x80 there).
+    QTest::newRow("Windows-1252") << QByteArray("<html><body><p>caf\xe9 \x80</p></body></html>")
+                                  << QStringLiteral("caf\u00e9 \u20ac");
+    QTest::newRow("declared Latin-1")
+        << QByteArray("<html><head><meta charset=\"iso-8859-1\"></head><body><p>caf\xe9</p></body></html>")
+        << QStringLiteral("caf\u00e9");
+    QTest::newRow("plain text") << QByteArray("just text, 1 < 2") << QStringLiteral("just text, 1 < 2");
+}
+
+void TestArticleEditor::loadLocalFile_decodes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expectedText);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("page.htm")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    ArticleEditor editor;
+    QVERIFY(loadAndWait(editor, file.fileName()));
+    QVERIFY(!editor.busy());
+    QCOMPARE(editor.plainText(), expectedText);
+    QVERIFY(editor.loadError().isEmpty());
+}
+
+void TestArticleEditor::loadWebPage_fillsEditor_leavesImagesUnfetched() {
+    FixtureServer server;
+    server.serve("/news/today.htm",
+                 "<html><body><h1>Today</h1><p>Fresh news</p><img src=\"pic.png\"></body></html>");
+    ArticleEditor editor;
+    QVERIFY(loadAndWait(editor, server.url("/news/today.htm")));
+    QVERIFY(editor.plainText().contains(QStringLiteral("Fresh news")));
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(server.requests().constFirst().path, QByteArray("/news/today.htm"));
+}
+
+void TestArticleEditor::failedLoad_endsBusy_showsReason_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("404") << "404";
+    QTest::newRow("refused connection") << "refused";
+}
+
+void TestArticleEditor::failedLoad_endsBusy_showsReason() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    FixtureServer server;
+    QString name;
+    if (kind == QLatin1String("missing")) {
+        name = dir.filePath(QStringLiteral("nothing.htm"));
+    } else if (kind == QLatin1String("folder")) {
+        name = dir.path();
+    } else if (kind == QLatin1String("404")) {
+        name = server.url("/gone.htm");
+    } else {
+        name = QStringLiteral("http://127.0.0.1:%1/x.htm").arg(FixtureServer::refusedPort());
+    }
+    ArticleEditor editor;
+    editor.setHtml(QStringLiteral("<p>previous</p>"));
+    QSignalSpy finished(&editor, &ArticleEditor::loadFinished);
+    QVERIFY(editor.load(name));
+    QVERIFY(editor.busy());
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.constFirst().constFirst().toBool(), false);
+    QVERIFY(!editor.busy());
+    QVERIFY(!editor.loadError().isEmpty());
+    QVERIFY(editor.plainText().contains(name));
+    QVERIFY(!editor.textEdit()->isReadOnly());
+}
+
+void TestArticleEditor::emptyName_isRefused() {
+    ArticleEditor editor;
+    QVERIFY(!editor.load(QStringLiteral("   ")));
+    QVERIFY(!editor.busy());
+}
+
+void TestArticleEditor::bold_togglesOnSelectionOnly() {
+    ArticleEditor editor;
+    editor.setHtml(QStringLiteral("<p>hello world</p>"));
+    selectText(editor, 0, 5);
+    editor.bold();
+    QCOMPARE(formatAt(editor, 0).fontWeight(), int(QFont::Bold));
+    QCOMPARE(formatAt(editor, 4).fontWeight(), int(QFont::Bold));
+    QVERIFY(formatAt(editor, 6).fontWeight() <= int(QFont::Normal));
+    editor.bold();
+    QVERIFY(formatAt(editor, 0).fontWeight() <= int(QFont::Normal));
+}
+
+void TestArticleEditor::insertHyperlink_linksSelection_cancelChangesNothing() {
+    ScriptedPrompts prompts;
+    ArticleEditor editor;
+    editor.setHtml(QStringLiteral("<p>see the news</p>"));
+    selectText(editor, 8, 12);
+    prompts.answerText(QStringLiteral("http://example.com/news.htm"));
+    editor.insertHyperlink();
+    QCOMPARE(formatAt(editor, 8).anchorHref(), QStringLiteral("http://example.com/news.htm"));
+    QVERIFY(!formatAt(editor, 2).isAnchor());
+    QVERIFY(editor.html().contains(QStringLiteral("href=\"http://example.com/news.htm\"")));
+
+    const QString before = editor.html();
+    selectText(editor, 0, 3);
+    editor.insertHyperlink(); // nothing scripted: the box is cancelled
+    QCOMPARE(editor.html(), before);
+    QCOMPARE(prompts.asked().size(), 2);
+}
+
+void TestArticleEditor::formattingWhileLoading_waitsOrDoesNothing() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("page.htm")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<p>loaded text</p>");
+    file.close();
+
+    ArticleEditor editor;
+    editor.setHtml(QStringLiteral("<p>old text</p>"));
+    editor.selectAll();
+    QVERIFY(editor.load(file.fileName()));
+    editor.bold(); // unavailable during the load
+    QVERIFY(editor.busy());
+    editor.justifyRight(); // waits for the load, then aligns the loaded page
+    QVERIFY(!editor.busy());
+    QCOMPARE(editor.plainText(), QStringLiteral("loaded text"));
+    QCOMPARE(editor.textEdit()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::AlignRight);
+    QVERIFY(formatAt(editor, 0).fontWeight() <= int(QFont::Normal));
+}
+
+QTEST_MAIN(TestArticleEditor)
+#include "tst_articleeditor.moc"
