@@ -14,6 +14,7 @@
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
+#include "shell/usersettings.h"
 #include "ui_mdi_newchannel.h"
 
 #include <QCloseEvent>
@@ -142,8 +143,8 @@ void Tchannelchild::loadCategories() {
 }
 
 void Tchannelchild::readregistry() {
-    // The "loadarticle" setting; false until the settings reader is wired in.
-    m_loadArticle = false;
+    // The "loadarticle" setting, read once: a change reaches only windows created afterwards.
+    m_loadArticle = shell::loadArticleSetting();
 }
 
 // ---- setform and opening ------------------------------------------------------------------------------
@@ -343,8 +344,8 @@ void Tchannelchild::rsstreeClick() {
         m_editnode = index;
         m_ui->PageControl1->setTabVisible(m_ui->PageControl1->indexOf(m_ui->editTab), true);
         m_ui->PageControl1->setCurrentWidget(m_ui->editTab);
-        // Boxes are emptied first, so no value of a previously opened item leaks into this one.
-        clearEditTab();
+        // Every box is set, fields the item lacks to empty, so no value of a previously opened item
+        // leaks into this one (and into its update).
         const ItemFields fields = readItemFields(node);
         m_ui->u_title->setText(fields.title);
         m_ui->u_link->setText(fields.link);
@@ -373,15 +374,6 @@ void Tchannelchild::openImageDialog(const QPersistentModelIndex &index) {
         return;
     }
     applyImageFields(*channelModel(), channelModel()->nodeFromIndex(index), dialog.fields());
-}
-
-void Tchannelchild::clearEditTab() {
-    m_ui->u_title->clear();
-    m_ui->u_link->clear();
-    m_ui->u_publishdate->clear();
-    m_ui->u_description->clear();
-    m_ui->u_category->setEditText(QString());
-    m_ui->u_author->clear();
 }
 
 ItemFields Tchannelchild::editTabFields() const {

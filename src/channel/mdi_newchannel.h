@@ -102,7 +102,6 @@ private:
     TreeNode *selectedNode() const;
     void openImageDialog(const QPersistentModelIndex &index);
     ItemFields editTabFields() const;
-    void clearEditTab();
     void closeEditTab();
     void setModified(bool modified);
     void setEditingLocked(bool locked);
