@@ -1,0 +1,72 @@
+#pragma once
+
+#include "feeds/feedfilename.h"
+
+#include <functional>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tidewell::platform {
+class HttpClient;
+}
+
+namespace tidewell::feeds {
+
+// The OPML import's logic, shared by Tfrm_importopml and `tidewell-cli opml`. The OPML text is read line
+// by line, one outline per line, the feed address taken from the line's xmlUrl attribute by position.
+class OpmlImport final {
+public:
+    enum Mark { NoMark = -1, StoredMark = 0, FailedMark = 1 };
+    struct Row {
+        QString status; // "Queue", "Http", "Done", "Error"
+        QString address;
+        QString handled; // "No", "Yes"
+        int mark = NoMark;
+    };
+
+    // The lines of a text (LF, CR or CR LF).
+    static QStringList textLines(const QByteArray &text);
+    // Button1Click's extraction: the lines holding "<outline", each cut to its address: everything up to
+    // and including the first "xmlUrl=" and the one character after it goes (the first seven characters
+    // when there is none), then everything from the next double quote.
+    static QStringList extractAddresses(const QStringList &lines);
+    // The OPML source copy: the lines, CR LF after each, written to outputFolderText immediately followed
+    // by fileName. Returns the path, or empty with error set.
+    static QString writeSourceCopy(const QStringList &lines, const QString &outputFolderText,
+                                   const QString &fileName, QString *error);
+    // The part of a remote OPML address after its last '/' or ':'.
+    static QString remoteFileName(const QString &address);
+
+    // The batch (processurls): fetches every address with client, one after the other, and stores each
+    // body in the data directory. A feed that fails in any way (error answer, unknown host, refused
+    // connection, time-out, unwritable file) shows "Error" / "No" and the batch goes on.
+    void processurls(const QStringList &addresses, platform::HttpClient &client);
+    // Ends a batch in progress after the current fetch (the dialog closes).
+    void stop() { m_stopped = true; }
+
+    const QList<Row> &rows() const { return m_rows; }
+    // The file each stored row was written to (empty for the others).
+    const QStringList &storedPaths() const { return m_paths; }
+
+    std::function<void()> onRowsReset; // rows() was filled anew ("Queue" rows)
+    std::function<void(int row, bool focused)> onRowChanged;
+    std::function<void(const QString &message)> onMessage; // the message panel
+    std::function<void(int maximum)> onProgressMaximum;
+    std::function<void(int position)> onProgress;
+
+private:
+    void message(const QString &text);
+    void setRow(int row, const QString &status, const QString &handled, int mark, bool focused);
+    void http1Success(const QByteArray &body);
+
+    QList<Row> m_rows;
+    QStringList m_paths;
+    BatchFileNames m_names;
+    int m_current = -1;
+    QString m_currentAddress;
+    bool m_stopped = false;
+};
+
+} // namespace tidewell::feeds
