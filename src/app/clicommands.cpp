@@ -1,5 +1,6 @@
 #include "app/clicommands.h"
 
+#include "app/cli_feeds.h"
 #include "channel/channelopen.h"
 #include "channel/newchannel.h"
 #include "channel/rsswriter.h"
@@ -105,6 +106,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
             return CliOk;
         }
         return exportTree(tree, rest.value(1, rest.first()), out, err);
+    }
+    if (int status = CliOk; runFeedsCommand(command, rest, out, err, status)) {
+        return status;
     }
     return usageError(err, QStringLiteral("unknown command '%1'.").arg(command));
 }
