@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tidewell::channel {
 
@@ -270,6 +271,20 @@ void ArticlePanel::retrieveLinkFromHistory() {
     if (m_loadArticleSetting) {
         loadArticle(m_linkBox->text());
     }
+}
+
+ArticlePanel *installArticlePanel(ArticlePanel::Tab tab, const ArticleTabParts &parts,
+                                  QLineEdit *channelLinkBox, QWidget *window, bool loadArticleSetting) {
+    auto *panel = new ArticlePanel(tab, parts.linkBox, channelLinkBox, parts.area);
+    if (parts.area->layout()) {
+        parts.area->layout()->addWidget(panel);
+    } else {
+        (new QVBoxLayout(parts.area))->addWidget(panel);
+    }
+    panel->attachLinkPickers(parts.localDocumentButton, parts.historyButton);
+    panel->setMessageWindow(window);
+    panel->setLoadArticleSetting(loadArticleSetting);
+    return panel;
 }
 
 } // namespace tidewell::channel

@@ -76,4 +76,17 @@ private:
     bool m_loading = false;
 };
 
+// The parts of one item tab of the channel window that its article panel works with.
+struct ArticleTabParts {
+    QWidget *area = nullptr;                        // newArticleArea / editArticleArea (a QVBoxLayout inside)
+    QLineEdit *linkBox = nullptr;                   // itemlink / u_link
+    QAbstractButton *localDocumentButton = nullptr; // linkbutton / SpeedButton13
+    QAbstractButton *historyButton = nullptr;       // SpeedButton12 / SpeedButton14
+};
+
+// Creates the article panel of one item tab inside parts.area, wired to the tab's link box and link
+// pickers and to the channel link box; window captions its messages.
+ArticlePanel *installArticlePanel(ArticlePanel::Tab tab, const ArticleTabParts &parts,
+                                  QLineEdit *channelLinkBox, QWidget *window, bool loadArticleSetting);
+
 } // namespace tidewell::channel
