@@ -1,5 +1,6 @@
 #include "channel/mdi_newchannel.h"
 
+#include "channel/articlepanel.h"
 #include "channel/categoryfile.h"
 #include "channel/channeledit.h"
 #include "channel/channelopen.h"
@@ -67,6 +68,16 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
     limitLength(m_ui->u_description, kDescriptionLimit);
     loadCategories();
     readregistry();
+    m_newArticle =
+        installArticlePanel(ArticlePanel::Tab::NewItem,
+                            {m_ui->newArticleArea, m_ui->itemlink, m_ui->linkbutton, m_ui->SpeedButton12},
+                            m_ui->link, this, m_loadArticle);
+    m_editArticle =
+        installArticlePanel(ArticlePanel::Tab::EditItem,
+                            {m_ui->editArticleArea, m_ui->u_link, m_ui->SpeedButton13, m_ui->SpeedButton14},
+                            m_ui->link, this, m_loadArticle);
+    connect(this, &Tchannelchild::articleLoadRequested, this,
+            [this](const QString &link) { load_article(1, link); });
 
     // Boxes written back when left (and managingeditor on Enter); category on Enter.
     for (QWidget *box :
@@ -496,7 +507,22 @@ void Tchannelchild::ToolButton3Click() {
     }
 }
 
+bool Tchannelchild::load_article(int editor, const QString &documentName) {
+    if (editor == 0) {
+        return m_newArticle->loadArticle(documentName);
+    }
+    if (editor == 1) {
+        return m_editArticle->loadArticle(documentName);
+    }
+    return false;
+}
+
 void Tchannelchild::closeEvent(QCloseEvent *event) {
+    // A loading article waits in a loop of window events; the window cannot go away under it.
+    if (m_newArticle->isLoading() || m_editArticle->isLoading()) {
+        event->ignore();
+        return;
+    }
     // An export lets window events run; the window cannot go away under it.
     if (m_exporting) {
         event->ignore();

@@ -15,6 +15,7 @@ class Tchannelchild;
 
 namespace tidewell::channel {
 
+class ArticlePanel;
 class ChannelTreeModel;
 class TreeNode;
 struct ItemFields;
@@ -38,6 +39,9 @@ public:
     // document named by filetoopen(). Returns false when the document could not be loaded: the error
     // was shown and the window is left empty.
     bool setform(int flag);
+    // Loads documentName into an item tab's article editor: 0 new_article, 1 edit_article (others: nothing).
+    // False when the load did not start (another article load is in progress).
+    bool load_article(int editor, const QString &documentName);
     // "Process, export,  & save feed information". True when the feed was written.
     bool ToolButton2Click();
     // "Save as". True when the feed was written.
@@ -108,6 +112,8 @@ private:
     void fillLanguageList();
 
     std::unique_ptr<Ui::Tchannelchild> m_ui;
+    ArticlePanel *m_newArticle = nullptr;
+    ArticlePanel *m_editArticle = nullptr;
     QMenu *m_treeMenu = nullptr;
     QPersistentModelIndex m_editnode;
     QStringList m_categories;
