@@ -1,0 +1,62 @@
+#pragma once
+
+#include "feeds/feedvalidator.h"
+#include "platform/httpclient.h"
+
+#include <memory>
+#include <QDialog>
+
+class QLabel;
+class QStatusBar;
+
+namespace Ui {
+class Tfrm_validator;
+}
+
+namespace tidewell::feeds {
+
+// The feed validator dialog: checks a feed file, or a feed fetched when Enter is released in feedname,
+// and lists every problem as a numbered row. Created for one showing; closing it cancels a fetch.
+class Tfrm_validator final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Tfrm_validator)
+
+public:
+    explicit Tfrm_validator(QWidget *parent = nullptr);
+    ~Tfrm_validator() override;
+
+    Ui::Tfrm_validator *ui() const { return m_ui.get(); }
+    QString feedname() const;
+    void setFeedname(const QString &text);
+    bool remoteMode() const { return m_remote; }
+
+    void Button1Click();
+    void processfile();
+    void adderror(const QString &message);
+    void endvalidation(bool stopped);
+    void statmsg(const QString &text);
+    void feednameKeyUp(int key);
+    void http1Success();
+    void http1Status(const QString &text);
+
+    QStatusBar *StatusBar1 = nullptr;
+    platform::HttpClient http1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::Tfrm_validator> m_ui;
+    QLabel *m_panel0 = nullptr;
+    QLabel *m_panel1 = nullptr;
+    FeedValidator m_memo1;
+    bool m_remote = false;
+};
+
+// "Validate feed" of the channel window: warns when no file exists at the window's title path, else
+// shows the validator with feedname preset to that path with the extension ".xml".
+void validateChannelFeed(const QString &windowTitle, QWidget *parent);
+
+} // namespace tidewell::feeds
