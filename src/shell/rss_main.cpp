@@ -89,7 +89,8 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
 Tmain::~Tmain() {
     // Child windows go with the frame; their signals must not reach this half-destroyed window.
     m_workArea->disconnect(this);
-    for (QMdiSubWindow *sub : m_workArea->subWindowList()) {
+    // (Closed ones waiting for deletion are no longer listed, so look at every child.)
+    for (QMdiSubWindow *sub : m_workArea->findChildren<QMdiSubWindow *>()) {
         sub->disconnect(this);
     }
     if (&platform::StatusLine::current() == this) {

@@ -10,8 +10,8 @@
 namespace tidewell::shell {
 
 Tfrm_splash::Tfrm_splash(QWidget *parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_ui(std::make_unique<Ui::Tfrm_splash>()),
-      m_timer(new QTimer(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_ui(std::make_unique<Ui::Tfrm_splash>()), m_timer(new QTimer(this)) {
     m_ui->setupUi(this);
     m_ui->Image1->setPixmap(splashPicture());
     setFixedSize(sizeHint());

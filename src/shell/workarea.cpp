@@ -22,7 +22,7 @@ void WorkArea::paintEvent(QPaintEvent *event) {
 
 void WorkArea::tile(Qt::Orientation stacking) {
     QList<QMdiSubWindow *> open;
-    for (QMdiSubWindow *sub : subWindowList(QMdiArea::StackingOrder)) {
+    for (QMdiSubWindow *sub : subWindowList(QMdiArea::CreationOrder)) {
         if (sub->isVisible() && !sub->isMinimized()) {
             open.append(sub);
         }

@@ -1,0 +1,362 @@
+// Test tables use plain string literals.
+#undef QT_NO_CAST_FROM_ASCII
+
+#include "channel/documentfile.h"
+#include "channel/mdi_newchannel.h"
+#include "channel/newchannel.h"
+#include "channel/rss_global.h"
+#include "platform/clock.h"
+#include "platform/folders.h"
+#include "platform/shellopen.h"
+#include "scriptedprompts.h"
+#include "shell/rss_main.h"
+#include "shell/rss_splash.h"
+#include "testhome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace tidewell;
+using shell::Tmain;
+
+class TestMainWindow final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void splash_data();
+    void splash();
+    void newFile_titlesCountOpenChildren();
+    void commandLine_opensDocumentsInOrderAndIgnoresOthers();
+    void save_onlyForLowerCaseChfTitle_data();
+    void save_onlyForLowerCaseChfTitle();
+    void upload_askedFirstAndPresetFromActiveWindow();
+    void recentFiles_menuAndRestart();
+    void failedOpen_keepsWindowUntitledAndPathInList();
+    void statusLine_data();
+    void statusLine();
+    void menus_followChildWindows();
+    void help_opensManualFromProgramFolder();
+    void exit_closesChildrenAndEnds();
+
+private:
+    QString writeDocument(const QString &name);
+    QAction *action(Tmain &w, const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); }
+    QStringList titles(Tmain &w);
+
+    std::unique_ptr<test::TestHome> m_home;
+    std::unique_ptr<test::ScriptedPrompts> m_prompts;
+};
+
+void TestMainWindow::init() {
+    m_home.reset();
+    m_home = std::make_unique<test::TestHome>();
+    m_prompts = std::make_unique<test::ScriptedPrompts>();
+}
+
+void TestMainWindow::cleanup() {
+    platform::Clock::setSource({});
+    platform::ShellOpen::setHandler({});
+    m_prompts.reset();
+}
+
+QString TestMainWindow::writeDocument(const QString &name) {
+    const QString path = m_home->filePath(name);
+    channel::DocumentFile file;
+    const bool ok = file.SaveTreeToFile(
+        channel::newChannelTree(channel::NewChannelBoxes::defaults(), QDateTime::currentDateTime()), path);
+    return ok ? path : QString();
+}
+
+QStringList TestMainWindow::titles(Tmain &w) {
+    QStringList out;
+    for (const QMdiSubWindow *sub : w.childWindows()) {
+        out.append(sub->widget()->windowTitle());
+    }
+    return out;
+}
+
+void TestMainWindow::splash_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("no arguments") << QStringList{} << true;
+    QTest::newRow("/NOSPLASH") << QStringList{"x.txt", "/NOSPLASH"} << false;
+    QTest::newRow("/nosplash") << QStringList{"/nosplash"} << true;
+}
+
+void TestMainWindow::splash() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, shown);
+    bool seen = false;
+    int interval = 0;
+    // Runs inside the splash's modal loop when there is one, else right after the constructor.
+    QTimer::singleShot(0, this, [&] {
+        if (auto *splash = qobject_cast<shell::Tfrm_splash *>(QApplication::activeModalWidget())) {
+            seen = true;
+            interval = splash->findChild<QTimer *>("Timer1")->interval();
+            splash->close();
+        }
+    });
+    Tmain w(arguments);
+    QTest::qWait(10);
+    QCOMPARE(seen, shown);
+    if (shown) {
+        QCOMPARE(interval, 4000);
+    }
+    QCOMPARE(w.windowTitle(), channel::kVersionText);
+    QVERIFY(w.childWindows().isEmpty());
+}
+
+void TestMainWindow::newFile_titlesCountOpenChildren() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    action(w, "New1")->trigger();
+    QCOMPARE(titles(w), QStringList{"Untitled 1"});
+    action(w, "ToolButton1")->trigger();
+    action(w, "New1")->trigger();
+    QCOMPARE(titles(w), (QStringList{"Untitled 1", "Untitled 2", "Untitled 3"}));
+
+    // Numbers follow the count of open windows, so they can repeat after a close.
+    w.childWindows().first()->close();
+    action(w, "New1")->trigger();
+    QCOMPARE(titles(w), (QStringList{"Untitled 2", "Untitled 3", "Untitled 3"}));
+    QVERIFY(w.recentFiles().paths().isEmpty()); // new channels are not recent files
+    QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+void TestMainWindow::commandLine_opensDocumentsInOrderAndIgnoresOthers() {
+    const QString a = writeDocument("a.chf");
+    const QString b = writeDocument("b.CHF");
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    const QString feed = m_home->filePath("feed.rss");
+
+    Tmain w({a, "notes.txt", "/NOSPLASH", feed, b});
+    QVERIFY(w.childWindows().isEmpty()); // nothing opens before the window is shown
+    w.show();
+    QTRY_COMPARE(w.childWindows().size(), 2);
+    QCOMPARE(titles(w), (QStringList{a, b}));
+    QCOMPARE(w.recentFiles().paths(), (QStringList{b, a}));
+    // The feed went to the RSS import, which is not there yet and says so.
+    QCOMPARE(m_prompts->asked().size(), 1);
+    QVERIFY(m_prompts->asked()[0].text.contains("RSS import"));
+}
+
+void TestMainWindow::save_onlyForLowerCaseChfTitle_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("lower case") << "news.chf" << true;
+    QTest::newRow("upper case") << "NEWS.CHF" << false;
+}
+
+void TestMainWindow::save_onlyForLowerCaseChfTitle() {
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    action(w, "New1")->trigger();
+    const QString path = m_home->filePath(name);
+    w.childWindows().first()->widget()->setWindowTitle(path);
+
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(QFile::exists(platform::replaceExtension(path, ".rss")), saved);
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+void TestMainWindow::upload_askedFirstAndPresetFromActiveWindow() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    action(w, "New1")->trigger();
+    action(w, "New1")->trigger();
+    const QList<QMdiSubWindow *> subs = w.childWindows();
+    subs[0]->widget()->setWindowTitle("/feeds/news.chf");
+    subs[1]->widget()->setWindowTitle("/feeds/other.CHF");
+    w.findChild<QMdiArea *>()->setActiveSubWindow(subs[0]);
+    QCOMPARE(w.uploadFeedPreset(), QString("/feeds/news.xml"));
+    w.findChild<QMdiArea *>()->setActiveSubWindow(subs[1]);
+    QCOMPARE(w.uploadFeedPreset(), QString("/feeds/other.xml"));
+    subs[1]->widget()->setWindowTitle("Untitled 2");
+    QCOMPARE(w.uploadFeedPreset(), QString());
+
+    // No: the question is all that happens.
+    m_prompts->answer(platform::PromptAnswer::No);
+    action(w, "Uploadfeed1")->trigger();
+    QCOMPARE(m_prompts->asked().size(), 1);
+    QCOMPARE(m_prompts->asked()[0].type, platform::PromptType::Warning);
+    QCOMPARE(m_prompts->asked()[0].buttons, platform::PromptButtons::YesNo);
+    QVERIFY(m_prompts->asked()[0].text.startsWith("Make sure the current feed is up to date and saved."));
+    QVERIFY(m_prompts->asked()[0].text.endsWith("Do you want to upload this feed now?"));
+
+    // Yes: on to the upload dialog (for now the box saying it is not there yet).
+    m_prompts->answer(platform::PromptAnswer::Yes);
+    action(w, "Uploadfeed1")->trigger();
+    QCOMPARE(m_prompts->asked().size(), 3);
+    QVERIFY(m_prompts->asked()[2].text.contains("upload"));
+}
+
+void TestMainWindow::recentFiles_menuAndRestart() {
+    QStringList paths;
+    for (int i = 0; i < 6; ++i) {
+        paths.append(writeDocument(QString("doc%1.chf").arg(i)));
+    }
+    {
+        Tmain w({"/NOSPLASH"});
+        for (const QString &p : paths) {
+            w.file_open(p);
+        }
+        w.file_open(paths[2]); // reopened: moves to the top, not listed twice
+        QCOMPARE(w.recentFiles().paths(), (QStringList{paths[2], paths[5], paths[4], paths[3], paths[1]}));
+
+        // Shown after "&Exit" as "&1 path" ... "&5 path".
+        const QList<QAction *> entries = w.findChild<QMenu *>("File1")->actions();
+        const qsizetype exit = entries.indexOf(action(w, "Close1"));
+        QVERIFY(entries[exit + 1]->isSeparator());
+        QCOMPARE(entries.size(), exit + 2 + 5);
+        QCOMPARE(entries[exit + 2]->text(), shell::RecentFiles::menuCaption(0, paths[2]));
+        QVERIFY(entries[exit + 6]->text().startsWith("&5 "));
+
+        // Choosing an entry opens it and moves it up.
+        const int before = int(w.childWindows().size());
+        entries[exit + 5]->trigger();
+        QCOMPARE(w.childWindows().size(), before + 1);
+        QCOMPARE(w.recentFiles().paths().first(), paths[3]);
+    }
+    Tmain again({"/NOSPLASH"});
+    QCOMPARE(again.recentFiles().paths(), (QStringList{paths[3], paths[2], paths[5], paths[4], paths[1]}));
+    QCOMPARE(action(again, "mrulist0")->text(), shell::RecentFiles::menuCaption(0, paths[3]));
+    QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+void TestMainWindow::failedOpen_keepsWindowUntitledAndPathInList() {
+    Tmain w({"/NOSPLASH"});
+    const QString missing = m_home->filePath("gone.chf");
+    w.file_open(missing);
+    QCOMPARE(w.childWindows().size(), 1);
+    QCOMPARE(titles(w), QStringList{QString()});
+    QCOMPARE(w.recentFiles().paths(), QStringList{missing});
+    QCOMPARE(channel::filetoopen(), missing);
+    QCOMPARE(m_prompts->asked().size(), 1);
+    QCOMPARE(m_prompts->asked()[0].type, platform::PromptType::Error);
+    QVERIFY(m_prompts->asked()[0].text.contains(missing));
+}
+
+void TestMainWindow::statusLine_data() {
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("evening") << QTime(21, 5, 59) << "09:05 PM - Parsing RSS file";
+    QTest::newRow("after midnight") << QTime(0, 30) << "12:30 AM - Parsing RSS file";
+    QTest::newRow("noon") << QTime(12, 0) << "12:00 PM - Parsing RSS file";
+}
+
+void TestMainWindow::statusLine() {
+    QFETCH(QTime, time);
+    QFETCH(QString, shown);
+    platform::Clock::setSource([time] { return QDateTime(QDate(2003, 12, 9), time); });
+    Tmain w({"/NOSPLASH"});
+    auto *line = w.findChild<QLabel *>("StatusLine1");
+    auto *progress = w.findChild<QProgressBar *>("ProgressBar1");
+    QVERIFY(line && progress);
+    QCOMPARE(progress->maximum(), 100);
+    QCOMPARE(progress->value(), 0);
+
+    // Logic elsewhere reports through the seam the window installed.
+    platform::StatusLine::current().statusmsg("Parsing RSS file");
+    QCOMPARE(line->text(), shown);
+    platform::StatusLine::current().setStatusText("Compacting database..");
+    QCOMPARE(line->text(), QString("Compacting database.."));
+    platform::StatusLine::current().setProgressMaximum(7);
+    platform::StatusLine::current().setProgressPosition(3);
+    QCOMPARE(progress->maximum(), 7);
+    QCOMPARE(progress->value(), 3);
+}
+
+void TestMainWindow::menus_followChildWindows() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    for (const char *name : {"Close2", "Close3", "ToolButton6", "Cascade1", "TileVertically1", "Arrange1"}) {
+        QVERIFY2(!action(w, name)->isEnabled(), name);
+    }
+    for (const char *name : {"Closeallfiles1", "FromDatabase1", "Credits1"}) {
+        QVERIFY2(!action(w, name)->isEnabled(), name);
+    }
+    // "Save" is reachable by its shortcut only.
+    QVERIFY(!w.findChild<QMenu *>("File1")->actions().contains(action(w, "Save1")));
+    QCOMPARE(action(w, "Save1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+
+    action(w, "New1")->trigger();
+    action(w, "New1")->trigger();
+    for (const char *name : {"Close2", "Close3", "ToolButton6", "Cascade1", "TileVertically1", "Arrange1"}) {
+        QVERIFY2(action(w, name)->isEnabled(), name);
+    }
+    // The Window menu lists the children after its commands; choosing one activates it.
+    QMenu *windowMenu = w.findChild<QMenu *>("Window1");
+    QMetaObject::invokeMethod(windowMenu, "aboutToShow");
+    QList<QAction *> entries = windowMenu->actions();
+    QCOMPARE(entries.size(), 6 + 1 + 2);
+    QCOMPARE(entries[7]->text(), QString("Untitled 1"));
+    QVERIFY(entries[8]->isChecked());
+    entries[7]->trigger();
+    QCOMPARE(w.findChild<QMdiArea *>()->currentSubWindow(), w.childWindows().first());
+
+    action(w, "TileVertically1")->trigger();
+    const QList<QMdiSubWindow *> subs = w.childWindows();
+    QCOMPARE(subs[0]->geometry().top(), subs[1]->geometry().top());
+    QVERIFY(subs[0]->geometry().right() < subs[1]->geometry().left());
+    action(w, "TileHorizontally1")->trigger();
+    QCOMPARE(subs[0]->geometry().left(), subs[1]->geometry().left());
+    QVERIFY(subs[0]->geometry().bottom() < subs[1]->geometry().top());
+
+    action(w, "Close3")->trigger();
+    action(w, "ToolButton6")->trigger();
+    QVERIFY(w.childWindows().isEmpty());
+    QVERIFY(!action(w, "Close2")->isEnabled());
+    QVERIFY(!action(w, "Cascade1")->isEnabled());
+}
+
+void TestMainWindow::help_opensManualFromProgramFolder() {
+    QList<QUrl> opened;
+    platform::ShellOpen::setHandler([&](const QUrl &url) { opened.append(url); });
+    Tmain w({"/NOSPLASH"});
+    const QString elsewhere = QDir::currentPath();
+    QDir::setCurrent(m_home->path());
+    action(w, "Help2")->trigger();
+    QDir::setCurrent(elsewhere);
+    action(w, "Tidewellforums1")->trigger();
+
+    QCOMPARE(opened.size(), 2);
+    QVERIFY(opened[0].isLocalFile());
+    QCOMPARE(opened[0].toLocalFile(), platform::Folders::programFile("tidewell.html"));
+    QVERIFY(QFile::exists(opened[0].toLocalFile()));
+    QCOMPARE(opened[1].scheme(), QString("https"));
+    QCOMPARE(action(w, "Help2")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void TestMainWindow::exit_closesChildrenAndEnds() {
+    auto *w = new Tmain({"/NOSPLASH"});
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<Tmain> guard(w);
+    w->show();
+    action(*w, "New1")->trigger();
+    action(*w, "New1")->trigger();
+    QCOMPARE(&platform::StatusLine::current(), static_cast<platform::StatusLine *>(w));
+    action(*w, "Close1")->trigger();
+    QTRY_VERIFY(guard.isNull());
+    // The silent status line is back once the window is gone.
+    QVERIFY(&platform::StatusLine::current() != nullptr);
+    platform::StatusLine::current().statusmsg("no window");
+    QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
