@@ -48,6 +48,8 @@ private Q_SLOTS:
     void menus_followChildWindows();
     void help_opensManualFromProgramFolder();
     void exit_closesChildrenAndEnds();
+    void exit_keptOpenWhileAChildRefusesToClose();
+    void openFile_usesChooserFilterAndOpensChosenPath();
 
 private:
     QString writeDocument(const QString &name);
@@ -356,6 +358,59 @@ void TestMainWindow::exit_closesChildrenAndEnds() {
     QVERIFY(&platform::StatusLine::current() != nullptr);
     platform::StatusLine::current().statusmsg("no window");
     QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+namespace {
+// Stands for a channel window whose user answered Cancel to the unsaved-changes question.
+class RefuseClose final : public QObject {
+public:
+    using QObject::QObject;
+    bool refuse = true;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Close && refuse) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+} // namespace
+
+void TestMainWindow::exit_keptOpenWhileAChildRefusesToClose() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    action(w, "New1")->trigger();
+    action(w, "New1")->trigger();
+    RefuseClose refuse;
+    w.childWindows()[1]->widget()->installEventFilter(&refuse);
+
+    action(w, "Close1")->trigger();
+    QVERIFY(w.isVisible());
+    QCOMPARE(titles(w), QStringList{"Untitled 2"});
+
+    refuse.refuse = false;
+    action(w, "Close1")->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(w.childWindows().isEmpty());
+}
+
+void TestMainWindow::openFile_usesChooserFilterAndOpensChosenPath() {
+    const QString doc = writeDocument("chosen.chf");
+    Tmain w({"/NOSPLASH"});
+    m_prompts->answerText(doc);
+    action(w, "ToolButton2")->trigger();
+    QCOMPARE(m_prompts->asked().size(), 1);
+    QCOMPARE(m_prompts->asked()[0].kind, QString("openFile"));
+    QVERIFY(m_prompts->asked()[0].text.contains("*.chf"));
+    QCOMPARE(titles(w), QStringList{doc});
+    QCOMPARE(w.recentFiles().paths(), QStringList{doc});
+
+    // Cancelled: nothing opens.
+    m_prompts->answerText(QString());
+    action(w, "Openfile1")->trigger();
+    QCOMPARE(w.childWindows().size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
