@@ -5,6 +5,7 @@
 #include "shell/usersettings.h"
 #include "ui_rss_config.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace tidewell::shell {
@@ -62,8 +63,12 @@ void Tfrm_config::keyPressEvent(QKeyEvent *event) {
 }
 
 bool Tfrm_config::eventFilter(QObject *watched, QEvent *event) {
+    // Escape counts while the dialog itself or one of the three text fields has the focus.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool fromField = !focus || focus == this || focus == m_ui->naam || focus == m_ui->emailaddress ||
+                           focus == m_ui->website;
     if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
-        !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+        !static_cast<QKeyEvent *>(event)->isAutoRepeat() && fromField) {
         reject();
         return true;
     }
