@@ -105,6 +105,14 @@ TreeNode *ChannelTree::append(TreeNode *parent, std::string text, int kind)
     return insert(parent, childCount(parent), std::move(text), kind);
 }
 
+void ChannelTree::reserveChildren(TreeNode *parent, int count)
+{
+    if (count > 0) {
+        auto &siblings = siblingsOf(parent);
+        siblings.reserve(siblings.size() + size_t(count));
+    }
+}
+
 void ChannelTree::remove(TreeNode *node)
 {
     if (!node) {

@@ -66,6 +66,9 @@ public:
     // Inserts a new node under parent (nullptr: top level) at row (clamped to the end).
     TreeNode *insert(TreeNode *parent, int row, std::string text, int kind = PlainNode);
     TreeNode *append(TreeNode *parent, std::string text, int kind = PlainNode);
+    // Room for count more children of parent (nullptr: top level), so a reader that knows the count
+    // allocates once.
+    void reserveChildren(TreeNode *parent, int count);
     // Removes node and its descendants.
     void remove(TreeNode *node);
     void clear();

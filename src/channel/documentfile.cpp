@@ -1,5 +1,7 @@
 #include "channel/documentfile.h"
 
+#include <algorithm>
+#include <cstring>
 #include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
@@ -19,12 +21,6 @@ QString tr(const char *text) {
     return QCoreApplication::translate("DocumentFile", text);
 }
 
-void appendInt32(QByteArray &out, qint32 value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
 // Reads the document bytes; every failure sets the error text naming the source and the byte offset.
 class Reader final {
 public:
@@ -39,6 +35,7 @@ public:
         if (!readCount(topCount, "top-level count")) {
             return false;
         }
+        tree.reserveChildren(nullptr, topCount);
         std::vector<Frame> frames{{nullptr, topCount}};
         while (!frames.empty()) {
             Frame &frame = frames.back();
@@ -90,6 +87,8 @@ public:
                 onNodeLoaded(*node);
             }
             if (childCount > 0) {
+                // Safe to reserve: readCount checked that the bytes left can hold that many records.
+                tree.reserveChildren(node, childCount);
                 frames.push_back({node, childCount});
             }
         }
@@ -170,8 +169,38 @@ private:
 
 QByteArray DocumentFile::encode(const ChannelTree &tree) const {
     QByteArray out;
-    out.reserve(qsizetype(tree.nodeCount()) * (kMinRecordSize + 16) + 4);
-    appendInt32(out, tree.topLevelCount());
+    writeRecords(tree, [&out](const char *bytes, size_t size) { out.append(bytes, qsizetype(size)); });
+    return out;
+}
+
+void DocumentFile::writeRecords(const ChannelTree &tree,
+                                const std::function<void(const char *, size_t)> &sink) const {
+    // The bytes go out through a buffer of a fixed size, so a long channel never needs the whole file in
+    // memory.
+    constexpr size_t kChunkBytes = 64 * 1024;
+    std::string buffer;
+    buffer.reserve(kChunkBytes + 64);
+    const auto flush = [&] {
+        if (!buffer.empty()) {
+            sink(buffer.data(), buffer.size());
+            buffer.clear();
+        }
+    };
+    const auto putBytes = [&](const char *bytes, size_t size) {
+        if (buffer.size() + size > kChunkBytes) {
+            flush();
+            if (size > kChunkBytes) {
+                sink(bytes, size);
+                return;
+            }
+        }
+        buffer.append(bytes, size);
+    };
+    const auto put = [&](qint32 value) {
+        char raw[4];
+        qToLittleEndian(value, raw);
+        putBytes(raw, 4);
+    };
 
     struct Step {
         const TreeNode *node;
@@ -181,33 +210,33 @@ QByteArray DocumentFile::encode(const ChannelTree &tree) const {
     for (int i = tree.topLevelCount() - 1; i >= 0; --i) {
         stack.push_back({tree.topLevel(i), 0});
     }
+    put(tree.topLevelCount());
     while (!stack.empty()) {
         const Step step = stack.back();
         stack.pop_back();
         const TreeNode &node = *step.node;
-        appendInt32(out, qint32(node.text.size()));
-        out.append(node.text.data(), qsizetype(node.text.size()));
-        appendInt32(out, step.level);
-        appendInt32(out, node.kind);
-        appendInt32(out, node.stateIndex);
-        appendInt32(out, node.selectedIndex);
+        put(qint32(node.text.size()));
+        putBytes(node.text.data(), node.text.size());
+        put(step.level);
+        put(node.kind);
+        put(node.stateIndex);
+        put(node.selectedIndex);
         int dataSize = -1;
         if (node.data && OnRequestDataSize) {
             OnRequestDataSize(node, dataSize);
             // Never more than the node holds: the size field must match the bytes that follow.
-            dataSize = std::min(dataSize, int(node.data->size()));
-            dataSize = std::max(dataSize, -1);
+            dataSize = std::clamp(dataSize, -1, int(node.data->size()));
         }
-        appendInt32(out, dataSize);
+        put(dataSize);
         if (dataSize > 0) {
-            out.append(node.data->data(), dataSize);
+            putBytes(node.data->data(), size_t(dataSize));
         }
-        appendInt32(out, node.childCount());
+        put(node.childCount());
         for (int i = node.childCount() - 1; i >= 0; --i) {
             stack.push_back({node.child(i), step.level + 1});
         }
     }
-    return out;
+    flush();
 }
 
 bool DocumentFile::decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName) {
@@ -227,8 +256,9 @@ bool DocumentFile::SaveTreeToFile(const ChannelTree &tree, const QString &path) 
         m_error = tr("Cannot create file %1").arg(path);
         return false;
     }
-    const QByteArray bytes = encode(tree);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // A failed write is kept by the file and makes commit() fail.
+    writeRecords(tree, [&file](const char *bytes, size_t size) { file.write(bytes, qint64(size)); });
+    if (!file.commit()) {
         m_error = tr("Cannot create file %1").arg(path);
         return false;
     }
@@ -239,8 +269,11 @@ bool DocumentFile::SaveTreeToStream(const ChannelTree &tree, QIODevice *stream) 
     if (!stream) {
         return true;
     }
-    const QByteArray bytes = encode(tree);
-    if (stream->write(bytes) != bytes.size()) {
+    bool written = true;
+    writeRecords(tree, [stream, &written](const char *bytes, size_t size) {
+        written = written && stream->write(bytes, qint64(size)) == qint64(size);
+    });
+    if (!written) {
         m_error = tr("Cannot write the channel document: %1").arg(stream->errorString());
         return false;
     }

@@ -19,8 +19,8 @@ namespace tidewell::channel {
 // Reading builds the tree in a scratch tree and replaces the target only when the whole file was read,
 // so a damaged file leaves the target as it was. The reader is iterative (deep nesting cannot overflow
 // the stack), never reads past the end of its input, and checks every count and length against the
-// bytes that remain before using it. Writing builds the whole file in memory and saves it through
-// QSaveFile: the file is written whole or not at all.
+// bytes that remain before using it. Writing streams the records through a small buffer into a QSaveFile:
+// the file is written whole or not at all.
 class DocumentFile final {
 public:
     // Asked while writing, for each node that carries a data block: the number of its bytes to write
@@ -48,6 +48,9 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    // Writes the file's bytes in chunks to sink.
+    void writeRecords(const ChannelTree &tree, const std::function<void(const char *, size_t)> &sink) const;
+
     QString m_error;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/textcodec.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -35,7 +36,7 @@ constexpr size_t kProgressStep = 1024;
 // copy's contents without duplicating a large tree.
 class ScratchCopy final {
 public:
-    explicit ScratchCopy(const ChannelTree &tree) : m_tree(tree), m_nodeCount(tree.nodeCount()) {}
+    ScratchCopy(const ChannelTree &tree, size_t nodeCount) : m_tree(tree), m_nodeCount(nodeCount) {}
 
     bool isRemoved(const TreeNode *node) const {
         for (const TreeNode *removed : m_removed) {
@@ -79,6 +80,20 @@ public:
         return nullptr;
     }
 
+    // The lookup of name in the copy, given its result in the channel tree: the same node unless it lies
+    // in a subtree deleted from the copy, when the copy is searched.
+    const TreeNode *findFirst(const TreeNode *inTree, std::string_view name) const {
+        if (!inTree) {
+            return nullptr; // not in the tree, so not in the copy
+        }
+        for (const TreeNode *p = inTree; p; p = p->parent()) {
+            if (isRemoved(p)) {
+                return findnode(first(), name);
+            }
+        }
+        return inTree;
+    }
+
     // The first top-level node of the copy.
     const TreeNode *first() const {
         for (int row = 0; row < m_tree.topLevelCount(); ++row) {
@@ -91,6 +106,9 @@ public:
 
     // Number of nodes of a subtree of the copy.
     size_t subtreeSize(const TreeNode *node) const {
+        if (node->childCount() == 0) {
+            return 1;
+        }
         size_t size = 1 + node->descendantCount();
         for (const TreeNode *removed : m_removed) {
             for (const TreeNode *p = removed->parent(); p; p = p->parent()) {
@@ -109,9 +127,49 @@ private:
     size_t m_nodeCount;
 };
 
+// The names the writer looks up in the whole channel tree: the first node of each, and the number of nodes,
+// found in one walk instead of one walk per name.
+class ChannelLookups final {
+public:
+    explicit ChannelLookups(const ChannelTree &tree) {
+        size_t missing = kNames.size();
+        for (const TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
+            ++m_nodeCount;
+            if (missing == 0) {
+                continue;
+            }
+            for (size_t i = 0; i < kNames.size(); ++i) {
+                if (!m_found[i] && equalsIgnoringCase(node->text, kNames[i])) {
+                    m_found[i] = node;
+                    --missing;
+                }
+            }
+        }
+    }
+
+    // findnode(tree, name) for one of kNames.
+    const TreeNode *find(std::string_view name) const {
+        for (size_t i = 0; i < kNames.size(); ++i) {
+            if (kNames[i] == name) {
+                return m_found[i];
+            }
+        }
+        Q_ASSERT(false);
+        return nullptr;
+    }
+    size_t nodeCount() const { return m_nodeCount; }
+
+private:
+    static constexpr std::array<std::string_view, 11> kNames = {
+        "Title",     "Link",           "ttl",   "rating", "Description", "Language", "Copyright",
+        "Webmaster", "ManagingEditor", "image", "docs"};
+    std::array<const TreeNode *, kNames.size()> m_found{};
+    size_t m_nodeCount = 0;
+};
+
 // Text bytes of the tree as UTF-8 with &, < and > escaped. Bytes that are not valid UTF-8 (documents
 // made on older Windows installs) are read as Windows-1252, as the tree view shows them.
-void appendEscaped(QByteArray &out, std::string_view value) {
+void appendEscaped(std::string &out, std::string_view value) {
     bool ascii = true;
     for (const char c : value) {
         if (uchar(c) >= 0x80) {
@@ -126,7 +184,7 @@ void appendEscaped(QByteArray &out, std::string_view value) {
     }
     size_t plainFrom = 0;
     for (size_t i = 0; i < value.size(); ++i) {
-        const char *entity = nullptr;
+        std::string_view entity;
         switch (value[i]) {
         case '&':
             entity = "&amp;";
@@ -140,30 +198,34 @@ void appendEscaped(QByteArray &out, std::string_view value) {
         default:
             continue;
         }
-        out.append(value.data() + plainFrom, qsizetype(i - plainFrom));
+        out.append(value.data() + plainFrom, i - plainFrom);
         out.append(entity);
         plainFrom = i + 1;
     }
-    out.append(value.data() + plainFrom, qsizetype(value.size() - plainFrom));
+    out.append(value.data() + plainFrom, value.size() - plainFrom);
 }
 
+// The RSS text, built in a buffer of a fixed size that is passed on to the output files whenever it fills,
+// so a long channel never needs the whole text in memory.
 class LineList final {
 public:
-    explicit LineList(size_t expectedBytes) { m_text.reserve(qsizetype(expectedBytes)); }
+    LineList() { m_text.reserve(2 * kChunkBytes); }
 
-    void add(const char *line) {
+    void setOutputs(std::vector<QIODevice *> outputs) { m_outputs = std::move(outputs); }
+
+    void add(std::string_view line) {
         m_text.append(line);
         m_text.append("\r\n");
     }
     // indent spaces + <tag> + escaped value + </tag>
     void addElement(int indent, std::string_view tag, std::string_view value) {
-        m_text.append(indent, ' ');
-        m_text.append('<');
-        m_text.append(tag.data(), qsizetype(tag.size()));
-        m_text.append('>');
+        m_text.append(size_t(indent), ' ');
+        m_text.push_back('<');
+        m_text.append(tag);
+        m_text.push_back('>');
         appendEscaped(m_text, value);
         m_text.append("</");
-        m_text.append(tag.data(), qsizetype(tag.size()));
+        m_text.append(tag);
         m_text.append(">\r\n");
     }
     void addElement(int indent, std::string_view tag, const QString &value) {
@@ -175,30 +237,31 @@ public:
             addElement(indent, tag, value);
         }
     }
-
     // The generated guid: the last line of the last item.
     void addGuid(const QString &guid) {
         m_text.append("     <guid isPermaLink=\"false\">");
-        m_text.append(guid.toLatin1());
+        m_text.append(guid.toStdString());
         m_text.append("</guid>\r\n");
     }
 
-    const QByteArray &text() const { return m_text; }
+    void flushIfFull() {
+        if (m_text.size() >= kChunkBytes) {
+            flush();
+        }
+    }
+    // Write errors are kept by the files and reported by their commit().
+    void flush() {
+        for (QIODevice *output : m_outputs) {
+            output->write(m_text.data(), qint64(m_text.size()));
+        }
+        m_text.clear();
+    }
 
 private:
-    QByteArray m_text;
+    static constexpr size_t kChunkBytes = 64 * 1024;
+    std::string m_text;
+    std::vector<QIODevice *> m_outputs;
 };
-
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) {
-            *error = tr("Cannot create file %1").arg(path);
-        }
-        return false;
-    }
-    return true;
-}
 
 // Item element names follow the field section: lower case (A to Z only), spaces removed, and pubDate
 // keeps its capital D.
@@ -218,11 +281,6 @@ std::string elementName(std::string_view sectionText) {
         name = "pubDate";
     }
     return name;
-}
-
-// Rough size of the RSS text, so the line list is allocated once.
-size_t expectedRssBytes(const ChannelTree &tree) {
-    return 1024 + tree.nodeCount() * 40;
 }
 
 QString untitledUpper(const QString &title) {
@@ -249,15 +307,16 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
     platform::StatusLine &status = platform::StatusLine::current();
     status.statusmsg(tr("Exporting and saving RSS file"));
 
-    ScratchCopy copy(tree);
+    const ChannelLookups lookups(tree);
+    ScratchCopy copy(tree, lookups.nodeCount());
 
     // Channel values by name; each one found is taken out of the copy by the same lookup there.
     const auto take = [&](std::string_view name) {
-        const TreeNode *node = findnode(tree, name);
+        const TreeNode *node = lookups.find(name);
         if (!node) {
             return std::string();
         }
-        copy.remove(copy.findnode(copy.first(), name));
+        copy.remove(copy.findFirst(node, name));
         return sectionValue(node);
     };
     const std::string title = take("Title");
@@ -270,12 +329,13 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
     const std::string webMaster = take("Webmaster");
     const std::string managingEditor = take("ManagingEditor");
 
-    const bool imagePresent = findnode(tree, "image") != nullptr;
+    const TreeNode *imageSection = lookups.find("image");
+    const bool imagePresent = imageSection != nullptr;
     std::string imageTitle, imageUrl, imageLink, imageDescription;
     std::string imageHeight = "31";
     std::string imageWidth = "88";
     if (imagePresent) {
-        const TreeNode *image = copy.findnode(copy.first(), "image");
+        const TreeNode *image = copy.findFirst(imageSection, "image");
         const auto imageValue = [&](std::string_view name, std::string &value) {
             if (const TreeNode *field = image ? copy.findnode(image, name) : nullptr) {
                 value = sectionValue(field);
@@ -300,7 +360,9 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
         if (index % kProgressStep == 0) {
             status.setProgressPosition(int(index));
         }
-        platform::letPendingEventsRun();
+        if (index % 64 == 0) {
+            platform::letPendingEventsRun();
+        }
     }
     std::vector<const TreeNode *> items;
     for (int row = 0; row < tree.topLevelCount(); ++row) {
@@ -310,12 +372,11 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
         }
     }
 
-    LineList lines(expectedRssBytes(tree));
+    LineList lines;
     lines.add("<?xml version=\"1.0\"?>");
     lines.add(QStringLiteral("<!-- Generated with %1, an RSS 2.0 channel authoring tool -->")
                   .arg(kVersionText)
-                  .toUtf8()
-                  .constData());
+                  .toStdString());
     lines.add("<rss version=\"2.0\">");
     lines.add(" <channel>");
     lines.addElement(1, "generator", kVersionText);
@@ -342,6 +403,26 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
         lines.add("  </image>");
     }
 
+    // The .rss and its .xml copy are written side by side from the same text. Each is written whole or
+    // not at all; a .rss written before the .xml failed stays.
+    const QString rssPath = platform::replaceExtension(fileName, QStringLiteral(".rss"));
+    const QString xmlPath = platform::replaceExtension(fileName, QStringLiteral(".xml"));
+    const QString chfPath = platform::replaceExtension(fileName, QStringLiteral(".chf"));
+    const auto cannotCreate = [error](const QString &path) {
+        if (error) {
+            *error = tr("Cannot create file %1").arg(path);
+        }
+        return false;
+    };
+    QSaveFile rssFile(rssPath);
+    if (!rssFile.open(QIODevice::WriteOnly)) {
+        return cannotCreate(rssPath);
+    }
+    QSaveFile xmlFile(xmlPath);
+    const bool xmlOpen = xmlFile.open(QIODevice::WriteOnly);
+    lines.setOutputs(xmlOpen ? std::vector<QIODevice *>{&rssFile, &xmlFile}
+                             : std::vector<QIODevice *>{&rssFile});
+
     // Item pass over the stripped copy in absolute order: an item node opens an element (closing the one
     // before it), and each value of an item field section becomes one element named after the section.
     size_t itemCount = 0;
@@ -358,6 +439,7 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
             status.setProgressPosition(int(index));
             nextReport = index + kProgressStep;
         }
+        lines.flushIfFull();
         if (index > 0) {
             lines.add("   </item>");
         }
@@ -398,11 +480,12 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
     lines.add(" </channel>");
     lines.add("</rss>");
 
-    const QString rssPath = platform::replaceExtension(fileName, QStringLiteral(".rss"));
-    const QString xmlPath = platform::replaceExtension(fileName, QStringLiteral(".xml"));
-    const QString chfPath = platform::replaceExtension(fileName, QStringLiteral(".chf"));
-    if (!writeWhole(rssPath, lines.text(), error) || !writeWhole(xmlPath, lines.text(), error)) {
-        return false;
+    lines.flush();
+    if (!rssFile.commit()) {
+        return cannotCreate(rssPath);
+    }
+    if (!xmlOpen || !xmlFile.commit()) {
+        return cannotCreate(xmlPath);
     }
     DocumentFile document;
     if (!document.SaveTreeToFile(tree, chfPath)) {
