@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -29,6 +30,12 @@ Tfrm_importopml::Tfrm_importopml(QWidget *parent)
         StatusBar1->addWidget(m_panels[i], i == 1 ? 1 : 0);
     }
     m_ui->mainLayout->addWidget(StatusBar1);
+    // Status and Handled fit their texts; the address takes the rest of the width.
+    QHeaderView *header = m_ui->ListView1->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_stored = style()->standardIcon(QStyle::SP_DialogApplyButton);
     m_failed = style()->standardIcon(QStyle::SP_MessageBoxCritical);
 

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -26,6 +27,8 @@ Tfrm_validator::Tfrm_validator(QWidget *parent)
     StatusBar1->addWidget(m_panel1, 1);
     m_ui->mainLayout->addWidget(StatusBar1);
     m_ui->pbar1->hide();
+    // The row number needs little room; the message takes the rest.
+    m_ui->ListView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     if (parent) {
         move(parent->mapToGlobal(QPoint(30, 50)));
     }
@@ -168,16 +171,6 @@ void Tfrm_validator::changeEvent(QEvent *event) {
         m_ui->retranslateUi(this);
     }
     QDialog::changeEvent(event);
-}
-
-void validateChannelFeed(const QString &windowTitle, QWidget *parent) {
-    if (!QFileInfo::exists(windowTitle)) {
-        platform::Prompts::warning(QStringLiteral("File does not exist, or has not been saved yet!"));
-        return;
-    }
-    Tfrm_validator dialog(parent);
-    dialog.setFeedname(platform::replaceExtension(windowTitle, QStringLiteral(".xml")));
-    dialog.exec();
 }
 
 } // namespace tidewell::feeds
