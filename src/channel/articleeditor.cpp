@@ -95,16 +95,18 @@ bool ArticleEditor::loadLocal(const QString &name) {
 }
 
 bool ArticleEditor::loadWeb(const QString &address) {
-    auto *client = new platform::HttpClient(this);
-    m_client = client;
+    // The client is not a child of the editor: should the editor go away while the fetch waits, its
+    // destructor cancels the fetch and the client outlives it until fetch has returned.
+    platform::HttpClient client;
+    m_client = &client;
     QPointer<ArticleEditor> self(this);
     QString failure;
     try {
-        switch (client->fetch(address)) {
+        switch (client.fetch(address)) {
         case platform::HttpClient::Outcome::Success:
             break;
         case platform::HttpClient::Outcome::Failure:
-            failure = tr("The server answered %1.").arg(client->statusCode());
+            failure = tr("The server answered %1.").arg(client.statusCode());
             break;
         case platform::HttpClient::Outcome::Cancelled:
             failure = tr("The load was cancelled.");
@@ -119,14 +121,12 @@ bool ArticleEditor::loadWeb(const QString &address) {
     if (!self) {
         return false;
     }
-    const QByteArray body = client->body();
-    const QUrl finalUrl = client->finalUrl();
-    client->deleteLater();
+    m_client = nullptr;
     if (!failure.isEmpty()) {
         showLoadError(address, failure);
         return false;
     }
-    showDocument(body, finalUrl);
+    showDocument(client.body(), client.finalUrl());
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "fixtureserver.h"
 #include "scriptedprompts.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 
 using tidewell::channel::ArticleEditor;
 using tidewell::test::FixtureServer;
@@ -27,6 +29,9 @@ private Q_SLOTS:
     void bold_togglesOnSelectionOnly();
     void insertHyperlink_linksSelection_cancelChangesNothing();
     void formattingWhileLoading_waitsOrDoesNothing();
+    void editorDestroyedDuringWebLoad_cancelsFetch();
+    void blogFormatting_appliesToSelection_data();
+    void blogFormatting_appliesToSelection();
 };
 
 namespace {
@@ -188,6 +193,48 @@ void TestArticleEditor::formattingWhileLoading_waitsOrDoesNothing() {
     QCOMPARE(editor.textEdit()->document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
              Qt::AlignRight);
     QVERIFY(formatAt(editor, 0).fontWeight() <= int(QFont::Normal));
+}
+
+void TestArticleEditor::editorDestroyedDuringWebLoad_cancelsFetch() {
+    FixtureServer server;
+    server.hang("/slow.htm");
+    auto *editor = new ArticleEditor;
+    QPointer<ArticleEditor> alive(editor);
+    QVERIFY(editor->load(server.url("/slow.htm")));
+    // Both timers fire inside the fetch's wait; only a cancelled fetch returns before the second.
+    bool stillWaiting = false;
+    QTimer::singleShot(100, editor, [editor] { delete editor; });
+    QTimer::singleShot(3000, this, [&stillWaiting] { stillWaiting = true; });
+    QTRY_VERIFY(alive.isNull());
+    QTest::qWait(50);
+    QVERIFY(!stillWaiting);
+    QCOMPARE(server.requests().size(), 1);
+}
+
+void TestArticleEditor::blogFormatting_appliesToSelection_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<qreal>("points");
+    QTest::newRow("smallest") << 1 << 8.0;
+    QTest::newRow("normal") << 3 << 12.0;
+    QTest::newRow("largest") << 7 << 36.0;
+    QTest::newRow("below range") << 0 << 8.0;
+    QTest::newRow("above range") << 9 << 36.0;
+}
+
+void TestArticleEditor::blogFormatting_appliesToSelection() {
+    QFETCH(int, step);
+    QFETCH(qreal, points);
+    ArticleEditor editor;
+    editor.setHtml(QStringLiteral("<p>hello world</p>"));
+    selectText(editor, 0, 5);
+    editor.setFontSizeStep(step);
+    editor.setFontName(QStringLiteral("Courier"));
+    editor.setColor(Qt::red);
+    QCOMPARE(formatAt(editor, 0).fontPointSize(), points);
+    QCOMPARE(formatAt(editor, 4).fontFamilies().toStringList(), QStringList{QStringLiteral("Courier")});
+    QCOMPARE(formatAt(editor, 4).foreground().color(), QColor(Qt::red));
+    QVERIFY(formatAt(editor, 6).foreground().color() != QColor(Qt::red));
+    QCOMPARE(editor.plainText(), QStringLiteral("hello world"));
 }
 
 QTEST_MAIN(TestArticleEditor)
