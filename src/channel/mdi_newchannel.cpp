@@ -11,6 +11,7 @@
 #include "channel/rss_imageedit.h"
 #include "channel/rssdate.h"
 #include "channel/rsswriter.h"
+#include "feeds/rss_validator.h"
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
@@ -552,7 +553,9 @@ void Tchannelchild::Validatefeed1Click() {
 }
 
 void Tchannelchild::runValidator(const QString &feedName) {
-    Prompts::information(tr("The feed validator is not available yet (%1).").arg(feedName));
+    feeds::Tfrm_validator dialog(this);
+    dialog.setFeedname(feedName);
+    dialog.exec();
 }
 
 // ---- state --------------------------------------------------------------------------------------------

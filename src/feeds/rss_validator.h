@@ -55,8 +55,4 @@ private:
     bool m_remote = false;
 };
 
-// "Validate feed" of the channel window: warns when no file exists at the window's title path, else
-// shows the validator with feedname preset to that path with the extension ".xml".
-void validateChannelFeed(const QString &windowTitle, QWidget *parent);
-
 } // namespace tidewell::feeds
