@@ -4,6 +4,8 @@
 #include "channel/channeltreemodel.h"
 #include "channel/mdi_newchannel.h"
 #include "channel/rss_global.h"
+#include "feeds/rss_import.h"
+#include "feeds/rss_validator.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
@@ -394,16 +396,14 @@ void Tmain::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
 }
 
-// Dialogs of other parts of the program, not built yet.
+// Dialogs of other parts of the program; the ones not built yet say so.
 
 void Tmain::notAvailable(const QString &what) {
     platform::Prompts::information(what + QStringLiteral(" is not available yet."));
 }
 
 QString Tmain::runImportDialog(const QString &presetFile) {
-    Q_UNUSED(presetFile)
-    notAvailable(QStringLiteral("The RSS import"));
-    return {};
+    return feeds::importRssResource(this, presetFile);
 }
 
 void Tmain::runOpmlDialog() {
@@ -411,7 +411,8 @@ void Tmain::runOpmlDialog() {
 }
 
 void Tmain::runValidatorDialog() {
-    notAvailable(QStringLiteral("The feed validator"));
+    feeds::Tfrm_validator dialog(this);
+    dialog.exec();
 }
 
 void Tmain::runExportDialog(const channel::ChannelTree *tree) {
