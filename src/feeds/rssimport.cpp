@@ -7,6 +7,7 @@
 #include "platform/statusline.h"
 #include "platform/xmlscanner.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tidewell::feeds {
@@ -24,15 +25,16 @@ void statusmsg(const QString &text) {
     platform::StatusLine::current().statusmsg(text);
 }
 
-// The text of the scanned tree's node for a part.
-std::string nodeText(const XmlScanner::Part &part) {
+// The text of the scanned tree's node for a part (scratch holds it when it is made up).
+std::string_view nodeText(const XmlScanner::Part &part, std::string &scratch) {
     switch (part.kind) {
     case XmlScanner::PartKind::XmlDeclaration:
         return "<?xml?>";
     case XmlScanner::PartKind::Comment:
         return "Comment";
     case XmlScanner::PartKind::ProcessingInstruction:
-        return part.name + ' ' + part.content;
+        scratch = part.name + ' ' + part.content;
+        return scratch;
     case XmlScanner::PartKind::DocumentType:
         return "DTD";
     case XmlScanner::PartKind::StartTag:
@@ -43,7 +45,7 @@ std::string nodeText(const XmlScanner::Part &part) {
     }
 }
 
-bool prunedAt(int depth, const std::string &text) {
+bool prunedAt(int depth, std::string_view text) {
     if (depth == 0) {
         return equalsIgnoringCase(text, "<?xml?>") || equalsIgnoringCase(text, "Comment") ||
                equalsIgnoringCase(text, "DTD");
@@ -54,19 +56,24 @@ bool prunedAt(int depth, const std::string &text) {
     return false;
 }
 
-bool startsIndented(const std::string &line) {
+bool startsIndented(std::string_view line) {
     return !line.empty() && (line[0] == '\t' || line[0] == ' ');
 }
 
 // Scans the file into the lines of the pruned document tree. False when no node is "rss".
-bool scanFeed(const QString &path, std::vector<std::string> &lines, QString *scanError) {
+bool scanFeed(const QString &path, IndentedLines &lines, QString *scanError) {
     XmlScanner scanner;
     scanner.normalize = true;
     scanner.recover = true;
     scanner.readAttributes = false; // attributes never reach the result
-    scanner.loadFile(path);
+    if (scanner.loadFile(path)) {
+        // The lines hold at most the document's text, one line for every few bytes of markup.
+        const size_t size = size_t(QFileInfo(path).size());
+        lines.reserve(size + size / 8, size / 16);
+    }
     bool sawRss = false;
     int skipDepth = -1; // depth of a pruned element whose subtree is being skipped
+    std::string scratch;
     while (scanner.next()) {
         const XmlScanner::Part &part = scanner.part();
         if (part.kind == XmlScanner::PartKind::Restart) {
@@ -84,7 +91,7 @@ bool scanFeed(const QString &path, std::vector<std::string> &lines, QString *sca
             }
             continue;
         }
-        std::string text = nodeText(part);
+        const std::string_view text = nodeText(part, scratch);
         if (!sawRss && equalsIgnoringCase(text, "rss")) {
             sawRss = true;
         }
@@ -100,7 +107,7 @@ bool scanFeed(const QString &path, std::vector<std::string> &lines, QString *sca
             }
             continue;
         }
-        appendIndentedLines(lines, part.depth, text);
+        lines.append(part.depth, text);
     }
     *scanError = scanner.errorString();
     return sawRss;
@@ -128,31 +135,25 @@ QString RssImport::outputPathFor(const QString &source) {
     return platform::replaceExtension(path, QStringLiteral(".chf"));
 }
 
-bool RssImport::reshape(std::vector<std::string> &lines, ChannelTree &result, QString *error) {
+bool RssImport::reshape(IndentedLines &lines, ChannelTree &result, QString *error) {
     // The rss element's own line.
-    if (!lines.empty()) {
-        lines.erase(lines.begin());
-    }
+    lines.remove(0);
     // Top-level nodes ahead of the rss element (a style sheet instruction) left its line behind them:
     // drop those lines together with it.
     for (size_t i = 0; i < lines.size() && !startsIndented(lines[i]); ++i) {
         if (equalsIgnoringCase(lines[i], "rss")) {
-            lines.erase(lines.begin(), lines.begin() + std::ptrdiff_t(i) + 1);
+            lines.remove(0, i + 1);
             break;
         }
     }
     // Lift the channel's content by two levels.
     for (size_t i = lines.size(); i-- > 0;) {
         if (equalsIgnoringCase(lines[i], "\tchannel")) {
-            lines.erase(lines.begin() + std::ptrdiff_t(i));
+            lines.remove(i);
             // Only indentation goes: a line of a multi-line text that does not start with tabs keeps its
             // characters.
-            for (std::string &line : lines) {
-                size_t tabs = 0;
-                while (tabs < 2 && tabs < line.size() && line[tabs] == '\t') {
-                    ++tabs;
-                }
-                line.erase(0, tabs);
+            for (size_t k = 0; k < lines.size(); ++k) {
+                lines.trimStart(k, '\t', 2);
             }
             break;
         }
@@ -167,7 +168,7 @@ bool RssImport::reshape(std::vector<std::string> &lines, ChannelTree &result, QS
 RssImport::Result RssImport::importFile(const QString &path) {
     Result result;
     statusmsg(QStringLiteral("Parsing RSS file"));
-    std::vector<std::string> lines;
+    IndentedLines lines;
     QString scanError;
     const bool isRss = scanFeed(path, lines, &scanError);
     statusmsg(QStringLiteral("Parsing done, cleaning up"));
@@ -191,7 +192,7 @@ RssImport::Result RssImport::importFile(const QString &path) {
     if (!reshape(lines, tree, &result.error)) {
         return result;
     }
-    lines = {};
+    lines.clear();
     if (!channel::saveChannelDocument(tree, result.outputPath, &result.error)) {
         return result;
     }

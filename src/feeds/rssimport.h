@@ -1,11 +1,10 @@
 #pragma once
 
 #include "channel/channeltree.h"
+#include "feeds/indentedtext.h"
 
 #include <QByteArray>
 #include <QString>
-#include <string>
-#include <vector>
 
 namespace tidewell::feeds {
 
@@ -30,8 +29,8 @@ public:
     // Import of the file at path (Button1Click + cleanrss). Status texts go to the status line.
     static Result importFile(const QString &path);
 
-    // The steps after the scan, exposed for tests: lines of the pruned tree -> result tree.
-    static bool reshape(std::vector<std::string> &lines, channel::ChannelTree &result, QString *error);
+    // The steps after the scan: lines of the pruned tree -> result tree (lines is consumed).
+    static bool reshape(IndentedLines &lines, channel::ChannelTree &result, QString *error);
 
     // The source path with every ',' removed and its extension replaced by ".chf".
     static QString outputPathFor(const QString &source);

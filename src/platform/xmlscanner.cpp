@@ -29,14 +29,17 @@ void installEntityGuard() {
     });
 }
 
-std::string text(const xmlChar *value) {
-    return value ? std::string(reinterpret_cast<const char *>(value)) : std::string();
+// Sets out to a libxml2 text, keeping out's buffer (no allocation per part).
+void assign(std::string &out, const xmlChar *value) {
+    if (value) {
+        out.assign(reinterpret_cast<const char *>(value));
+    } else {
+        out.clear();
+    }
 }
-} // namespace
 
-std::string normalizeWhitespace(std::string_view input) {
-    std::string out;
-    out.reserve(input.size());
+void normalizeInto(std::string &out, std::string_view input) {
+    out.clear();
     bool pendingBlank = false;
     for (const char c : input) {
         if (isBlank(c)) {
@@ -49,6 +52,13 @@ std::string normalizeWhitespace(std::string_view input) {
         }
         out += c;
     }
+}
+} // namespace
+
+std::string normalizeWhitespace(std::string_view input) {
+    std::string out;
+    out.reserve(input.size());
+    normalizeInto(out, input);
     return out;
 }
 
@@ -206,18 +216,19 @@ bool XmlScanner::next() {
         switch (xmlTextReaderNodeType(reader)) {
         case XML_READER_TYPE_ELEMENT:
             m_part.kind = xmlTextReaderIsEmptyElement(reader) ? PartKind::EmptyTag : PartKind::StartTag;
-            m_part.name = text(xmlTextReaderConstName(reader));
+            assign(m_part.name, xmlTextReaderConstName(reader));
             if (readAttributes && xmlTextReaderHasAttributes(reader) == 1) {
                 while (xmlTextReaderMoveToNextAttribute(reader) == 1) {
-                    m_part.attributes.push_back(
-                        {text(xmlTextReaderConstName(reader)), text(xmlTextReaderConstValue(reader))});
+                    XmlScanner::Attribute &attribute = m_part.attributes.emplace_back();
+                    assign(attribute.name, xmlTextReaderConstName(reader));
+                    assign(attribute.value, xmlTextReaderConstValue(reader));
                 }
                 xmlTextReaderMoveToElement(reader);
             }
             return true;
         case XML_READER_TYPE_END_ELEMENT:
             m_part.kind = PartKind::EndTag;
-            m_part.name = text(xmlTextReaderConstName(reader));
+            assign(m_part.name, xmlTextReaderConstName(reader));
             return true;
         case XML_READER_TYPE_TEXT:
         case XML_READER_TYPE_WHITESPACE:
@@ -225,31 +236,30 @@ bool XmlScanner::next() {
             m_part.kind = PartKind::Text;
             if (normalize) {
                 const xmlChar *value = xmlTextReaderConstValue(reader);
-                m_part.content =
-                    value ? normalizeWhitespace(reinterpret_cast<const char *>(value)) : std::string();
+                normalizeInto(m_part.content, value ? reinterpret_cast<const char *>(value) : "");
                 if (m_part.content.empty()) {
                     continue;
                 }
             } else {
-                m_part.content = text(xmlTextReaderConstValue(reader));
+                assign(m_part.content, xmlTextReaderConstValue(reader));
             }
             return true;
         case XML_READER_TYPE_CDATA:
             m_part.kind = PartKind::CData;
-            m_part.content = text(xmlTextReaderConstValue(reader));
+            assign(m_part.content, xmlTextReaderConstValue(reader));
             return true;
         case XML_READER_TYPE_COMMENT:
             m_part.kind = PartKind::Comment;
-            m_part.content = text(xmlTextReaderConstValue(reader));
+            assign(m_part.content, xmlTextReaderConstValue(reader));
             return true;
         case XML_READER_TYPE_PROCESSING_INSTRUCTION:
             m_part.kind = PartKind::ProcessingInstruction;
-            m_part.name = text(xmlTextReaderConstName(reader));
-            m_part.content = text(xmlTextReaderConstValue(reader));
+            assign(m_part.name, xmlTextReaderConstName(reader));
+            assign(m_part.content, xmlTextReaderConstValue(reader));
             return true;
         case XML_READER_TYPE_DOCUMENT_TYPE:
             m_part.kind = PartKind::DocumentType;
-            m_part.name = text(xmlTextReaderConstName(reader));
+            assign(m_part.name, xmlTextReaderConstName(reader));
             m_part.raw = "<!DOCTYPE " + m_part.name + ">";
             return true;
         default:
