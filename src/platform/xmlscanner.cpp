@@ -21,11 +21,16 @@ xmlParserInputPtr refuseExternalEntity(const char *, const char *, xmlParserCtxt
     return nullptr;
 }
 
+// libxml2 reports some errors (encoding conversions) only through its generic handler, which writes to
+// stderr; every error the scanner acts on also arrives through the structured handler below.
+void ignoreGenericError(void *, const char *, ...) {}
+
 void installEntityGuard() {
     static std::once_flag once;
     std::call_once(once, [] {
         xmlInitParser();
         xmlSetExternalEntityLoader(refuseExternalEntity);
+        xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
     });
 }
 
