@@ -5,6 +5,7 @@
 #include "channel/mdi_newchannel.h"
 #include "channel/rss_global.h"
 #include "feeds/rss_import.h"
+#include "feeds/rss_importopml.h"
 #include "feeds/rss_validator.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
@@ -407,7 +408,8 @@ QString Tmain::runImportDialog(const QString &presetFile) {
 }
 
 void Tmain::runOpmlDialog() {
-    notAvailable(QStringLiteral("The OPML import"));
+    feeds::Tfrm_importopml dialog(this);
+    dialog.exec();
 }
 
 void Tmain::runValidatorDialog() {

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void exit_closesChildrenAndEnds();
     void exit_keptOpenWhileAChildRefusesToClose();
     void openFile_usesChooserFilterAndOpensChosenPath();
+    void dialogEntries_openTheirDialog_data();
+    void dialogEntries_openTheirDialog();
 
 private:
     QString writeDocument(const QString &name);
@@ -59,6 +61,37 @@ private:
     std::unique_ptr<test::TestHome> m_home;
     std::unique_ptr<test::ScriptedPrompts> m_prompts;
 };
+
+void TestMainWindow::dialogEntries_openTheirDialog_data() {
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::newRow("RSS import") << "ImportRSSfile1"
+                                << "tidewell::feeds::Tfrm_import";
+    QTest::newRow("OPML import") << "OPMLfile1"
+                                 << "tidewell::feeds::Tfrm_importopml";
+    QTest::newRow("validator") << "FeedValidator1"
+                               << "tidewell::feeds::Tfrm_validator";
+    QTest::newRow("configuration") << "Configuration1"
+                                   << "tidewell::shell::Tfrm_config";
+}
+
+void TestMainWindow::dialogEntries_openTheirDialog() {
+    QFETCH(QString, actionName);
+    QFETCH(QString, dialogClass);
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    QString shown;
+    // Runs inside the dialog's modal loop: note which dialog it is, then close it.
+    QTimer::singleShot(0, this, [&shown] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            shown = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->close();
+        }
+    });
+    action(w, actionName.toLatin1().constData())->trigger();
+    QCOMPARE(shown, dialogClass);
+    QVERIFY(w.childWindows().isEmpty());
+}
 
 void TestMainWindow::init() {
     m_home.reset();
