@@ -80,18 +80,24 @@ private Q_SLOTS:
 void TestImportDialog::localFile_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("box"); // the error box, empty for none
-    QTest::newRow("rss") << QStringLiteral("sample.rss") << true << QString();
+    QTest::addColumn<QString>("box");  // the box after the chooser, empty for none
+    QTest::addColumn<QString>("item"); // a top-level text of the document written
+    QTest::newRow("rss") << QStringLiteral("sample.rss") << true << QString()
+                         << QStringLiteral("item - First post");
+    QTest::newRow("not well-formed: imported with a warning")
+        << QStringLiteral("broken.rss") << true << QStringLiteral("The feed is not well-formed (")
+        << QStringLiteral("item - One");
     QTest::newRow("rdf refused") << QStringLiteral("feed.rdf") << false
-                                 << QStringLiteral("This does not seem to be a valid RSS file");
+                                 << QStringLiteral("This does not seem to be a valid RSS file") << QString();
     QTest::newRow("invalid level") << QStringLiteral("deep-cdata.rss") << false
-                                   << QStringLiteral("Invalid level (12) for item \"");
+                                   << QStringLiteral("Invalid level (12) for item \"") << QString();
 }
 
 void TestImportDialog::localFile() {
     QFETCH(QString, file);
     QFETCH(bool, accepted);
     QFETCH(QString, box);
+    QFETCH(QString, item);
     test::TestHome home;
     QTemporaryDir dir;
     const QString source = dir.filePath(file);
@@ -109,10 +115,14 @@ void TestImportDialog::localFile() {
     QCOMPARE(dialog.isVisible(), !accepted);
     QCOMPARE(QFile::exists(document), accepted);
     if (accepted) {
-        QCOMPARE(prompts.asked().size(), 1); // the chooser only
         QCOMPARE(dialog.Edit2(), document);
         QCOMPARE(topLevelTexts(document).constFirst(), QStringLiteral("title"));
-        QVERIFY(topLevelTexts(document).contains(QStringLiteral("item - First post")));
+        QVERIFY2(topLevelTexts(document).contains(item), qPrintable(topLevelTexts(document).join(u'|')));
+        QCOMPARE(prompts.asked().size(), box.isEmpty() ? 1 : 2); // the chooser, and the warning if any
+        if (!box.isEmpty()) {
+            QCOMPARE(prompts.asked().constLast().type, PromptType::Warning);
+            QVERIFY2(prompts.lastText().startsWith(box), qPrintable(prompts.lastText()));
+        }
     } else {
         QCOMPARE(prompts.asked().size(), 2);
         QCOMPARE(prompts.asked().constLast().type, PromptType::Error);
