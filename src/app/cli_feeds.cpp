@@ -157,9 +157,9 @@ int opml(const QString &source, const QString &outdir, QTextStream &out, QTextSt
 
 QString feedsUsage() {
     return QStringLiteral(
-        "  validate FILE|URL         check a feed's markers; prints numbered error rows\n"
-        "  import FILE|URL           turn an RSS feed into a channel document (.chf)\n"
-        "  opml FILE|URL [OUTDIR]    fetch every feed of an OPML list into the data folder\n");
+        "  validate FILE|URL      check a feed's markers; prints numbered error rows\n"
+        "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n"
+        "  opml FILE|URL [OUTDIR] fetch every feed an OPML list names (into OUTDIR, else the data folder)\n");
 }
 
 bool runFeedsCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err,

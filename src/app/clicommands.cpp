@@ -55,20 +55,23 @@ int exportTree(const ChannelTree &tree, const QString &fileName, QTextStream &ou
 
 QString cliUsage() {
     return QStringLiteral(
-        "Usage: tidewell-cli COMMAND [ARGUMENTS]\n"
-        "\n"
-        "Commands:\n"
-        "  new FILE               write a new channel (title \"New title\", the default sections) as\n"
-        "                         FILE.rss, FILE.xml and the channel document FILE.chf\n"
-        "  export DOC.chf [FILE]  open the channel document and write it as the channel window's\n"
-        "                         \"Process, export, & save feed information\" does: FILE.rss, FILE.xml and\n"
-        "                         FILE.chf, or under the document's own name when FILE is not given\n"
-        "  dump DOC.chf           print the channel tree, one TAB per level, each node as [kind] text\n"
-        "                         (kind 0 plain, 1 channel section, 2 item)\n"
-        "  --help                 show this text\n"
-        "\n"
-        "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
-        "Exit status: 0 on success, 1 when the operation failed, 2 on bad arguments.\n");
+               "Usage: tidewell-cli COMMAND [ARGUMENTS]\n"
+               "\n"
+               "Commands:\n"
+               "  new FILE               write a new channel (title \"New title\", the default sections) as\n"
+               "                         FILE.rss, FILE.xml and the channel document FILE.chf\n"
+               "  export DOC.chf [FILE]  open the channel document and write it as the channel window's\n"
+               "                         \"Process, export, & save feed information\" does: FILE.rss, "
+               "FILE.xml and\n"
+               "                         FILE.chf, or under the document's own name when FILE is not given\n"
+               "  dump DOC.chf           print the channel tree, one TAB per level, each node as [kind] "
+               "text\n"
+               "                         (kind 0 plain, 1 channel section, 2 item)\n") +
+           feedsUsage() +
+           QStringLiteral("  --help                 show this text\n"
+                          "\n"
+                          "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
+                          "Exit status: 0 on success, 1 when the operation failed, 2 on bad arguments.\n");
 }
 
 int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {

@@ -100,7 +100,8 @@ void TestCli::errors() {
 void TestCli::help() {
     const Run run = runCli({QStringLiteral("--help")}, m_dir.path());
     QCOMPARE(run.status, 0);
-    for (const char *command : {"new FILE", "export DOC.chf [FILE]", "dump DOC.chf"}) {
+    for (const char *command : {"new FILE", "export DOC.chf [FILE]", "dump DOC.chf", "validate FILE|URL",
+                                "import FILE|URL", "opml FILE|URL [OUTDIR]"}) {
         QVERIFY2(run.out.contains(QLatin1String(command)), command);
     }
 }
