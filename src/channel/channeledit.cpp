@@ -63,29 +63,36 @@ AddItemResult addItem(ChannelTreeModel &model, const ItemFields &fields, TreeNod
     return AddItemResult::Added;
 }
 
-ItemFields readItemFields(const TreeNode *item) {
-    ItemFields fields;
-    if (!item) {
-        return fields;
+namespace {
+// Fills the fields named in `targets` from the sections under node, by section name ignoring case.
+// Field is QString or std::optional<QString> (a field without a section stays empty / unset).
+template <typename Field>
+void readSectionsByName(const TreeNode *node,
+                        std::initializer_list<std::pair<const char *, Field *>> targets) {
+    if (!node) {
+        return;
     }
-    for (int i = 0; i < item->childCount(); ++i) {
-        const TreeNode *section = item->child(i);
+    for (int i = 0; i < node->childCount(); ++i) {
+        const TreeNode *section = node->child(i);
         const std::string name = upperAscii(section->text);
-        const QString value = displayText(sectionValue(section));
-        if (name == "TITLE") {
-            fields.title = value;
-        } else if (name == "LINK") {
-            fields.link = value;
-        } else if (name == "DESCRIPTION") {
-            fields.description = value;
-        } else if (name == "PUBDATE") {
-            fields.pubDate = value;
-        } else if (name == "AUTHOR") {
-            fields.author = value;
-        } else if (name == "CATEGORY") {
-            fields.category = value;
+        for (const auto &[upperName, field] : targets) {
+            if (name == upperName) {
+                *field = displayText(sectionValue(section));
+                break;
+            }
         }
     }
+}
+} // namespace
+
+ItemFields readItemFields(const TreeNode *item) {
+    ItemFields fields;
+    readSectionsByName<QString>(item, {{"TITLE", &fields.title},
+                                       {"LINK", &fields.link},
+                                       {"DESCRIPTION", &fields.description},
+                                       {"PUBDATE", &fields.pubDate},
+                                       {"AUTHOR", &fields.author},
+                                       {"CATEGORY", &fields.category}});
     return fields;
 }
 
@@ -127,27 +134,12 @@ EditRowAction editRowAction(const TreeNode *node) {
 
 ImageFields readImageFields(const TreeNode *node) {
     ImageFields fields;
-    if (!node) {
-        return fields;
-    }
-    for (int i = 0; i < node->childCount(); ++i) {
-        const TreeNode *section = node->child(i);
-        const std::string name = upperAscii(section->text);
-        const QString value = displayText(sectionValue(section));
-        if (name == "TITLE") {
-            fields.title = value;
-        } else if (name == "LINK") {
-            fields.link = value;
-        } else if (name == "DESCRIPTION") {
-            fields.description = value;
-        } else if (name == "URL") {
-            fields.url = value;
-        } else if (name == "HEIGHT") {
-            fields.height = value;
-        } else if (name == "WIDTH") {
-            fields.width = value;
-        }
-    }
+    readSectionsByName<std::optional<QString>>(node, {{"TITLE", &fields.title},
+                                                      {"LINK", &fields.link},
+                                                      {"DESCRIPTION", &fields.description},
+                                                      {"URL", &fields.url},
+                                                      {"HEIGHT", &fields.height},
+                                                      {"WIDTH", &fields.width}});
     return fields;
 }
 
