@@ -337,8 +337,7 @@ void Tchannelchild::SpeedButton2Click() {
 }
 
 TreeNode *Tchannelchild::selectedNode() const {
-    const QModelIndexList rows = m_ui->rsstree->selectionModel()->selectedRows();
-    return rows.isEmpty() ? nullptr : channelModel()->nodeFromIndex(rows.constFirst());
+    return m_ui->rsstree->selectedNode();
 }
 
 void Tchannelchild::rsstreeClick() {

@@ -1,6 +1,7 @@
 #include "channel/articleeditor.h"
 #include "channel/channeltreemodel.h"
 #include "channel/mdi_newchannel.h"
+#include "channel/ttreeviewex.h"
 #include "fixtureserver.h"
 #include "platform/statusline.h"
 #include "scriptedprompts.h"
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeView>
 
 using namespace tidewell;
 using channel::ArticleEditor;
@@ -113,10 +113,7 @@ void TestArticleWindow::openItem_loadsArticleOnlyWhenSettingOn() {
     find<QLineEdit>(window.get(), "itemlink")->setText(url);
     QTest::mouseClick(find<QPushButton>(window.get(), "SpeedButton1"), Qt::LeftButton);
     const channel::ChannelTree &tree = window->channelModel()->tree();
-    auto *view = find<QTreeView>(window.get(), "rsstree");
-    view->selectionModel()->setCurrentIndex(
-        window->channelModel()->indexFromNode(tree.topLevel(tree.topLevelCount() - 1)),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    find<channel::TTreeViewEx>(window.get(), "rsstree")->selectNode(tree.topLevel(tree.topLevelCount() - 1));
     find<QAction>(window.get(), "Editselectedrow1")->trigger();
 
     QCOMPARE(find<QLineEdit>(window.get(), "u_link")->text(), url);

@@ -5,6 +5,7 @@
 #include "channel/rss_global.h"
 #include "channel/rss_imageedit.h"
 #include "channel/rssdate.h"
+#include "channel/ttreeviewex.h"
 #include "feeds/rss_validator.h"
 #include "platform/clock.h"
 #include "platform/guid.h"
@@ -211,9 +212,7 @@ std::unique_ptr<Tchannelchild> TestChannelChild::openDocument(const ChannelTree 
 }
 
 void TestChannelChild::select(Tchannelchild &window, const TreeNode *node) {
-    auto *view = find<QTreeView>(&window, "rsstree");
-    view->selectionModel()->setCurrentIndex(window.channelModel()->indexFromNode(node),
-                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    find<TTreeViewEx>(&window, "rsstree")->selectNode(node);
 }
 
 void TestChannelChild::newChannel_defaultsAndTabs() {
