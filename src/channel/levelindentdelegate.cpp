@@ -16,6 +16,12 @@ int LevelIndentDelegate::indentOf(const QModelIndex &index) const {
 void LevelIndentDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                 const QModelIndex &index) const {
     const int indent = indentOf(index);
+    // The indentation is the tree's branch column: the selection shows there where the style says so.
+    QStyleOptionViewItem branchRow = option;
+    branchRow.rect.setWidth(indent);
+    if (m_view->style()->styleHint(QStyle::SH_ItemView_ShowDecorationSelected, &branchRow, m_view)) {
+        m_view->style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &branchRow, painter, m_view);
+    }
     const auto *node = static_cast<const TreeNode *>(index.internalPointer());
     if (node && node->childCount() > 0) {
         QStyleOption branch;
