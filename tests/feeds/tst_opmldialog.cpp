@@ -88,8 +88,18 @@ void TestOpmlDialog::localOpml_threeFeedsStored() {
     QCOMPARE(dialog.panelText(2), QStringLiteral("Files"));
     QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("Button1"))->isEnabled());
     dialog.show();
+    // While a feed is fetched, its row is the focused one and shows "Http".
+    QStringList fetching;
+    dialog.http1.onConnect = [&] {
+        const auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListView1"));
+        QTreeWidgetItem *current = list->currentItem();
+        fetching << (current ? QString::number(list->indexOfTopLevelItem(current)) + current->text(0)
+                             : QStringLiteral("none"));
+    };
     QTest::mouseClick(dialog.findChild<QToolButton *>(QStringLiteral("localresourceBrowse")), Qt::LeftButton);
 
+    QCOMPARE(fetching,
+             (QStringList{QStringLiteral("0Http"), QStringLiteral("1Http"), QStringLiteral("2Http")}));
     QCOMPARE(prompts.asked().size(), 1); // the chooser only
     QCOMPARE(rowTexts(dialog), QStringList(3, QStringLiteral("Done/Yes/s")));
     QCOMPARE(dialog.findChild<QTreeWidget *>(QStringLiteral("ListView1"))->topLevelItem(1)->text(1),
