@@ -60,6 +60,26 @@ void normalizeInto(std::string &out, std::string_view input) {
 }
 } // namespace
 
+namespace {
+// The XML declaration at the start of a document ("<?xml ...?>", after a byte order mark), or empty.
+std::string declarationOf(QByteArrayView view) {
+    if (view.startsWith("\xEF\xBB\xBF")) {
+        view = view.sliced(3);
+    }
+    if (view.startsWith("<?xml") && view.size() > 5 && isBlank(view[5])) {
+        const qsizetype end = view.indexOf("?>");
+        if (end > 0) {
+            return view.first(end + 2).toByteArray().toStdString();
+        }
+    }
+    return {};
+}
+
+bool namesEncoding(const std::string &declaration) {
+    return declaration.find("encoding") != std::string::npos;
+}
+} // namespace
+
 std::string normalizeWhitespace(std::string_view input) {
     std::string out;
     out.reserve(input.size());
@@ -85,23 +105,42 @@ XmlScanner::~XmlScanner() = default;
 
 bool XmlScanner::loadFile(const QString &path) {
     loadBytes({});
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("Cannot open file %1").arg(path);
         return false;
     }
-    if (file.size() > kMaxDocumentSize) {
+    if (file->size() > kMaxDocumentSize) {
         m_error = QStringLiteral("The file %1 is larger than %2 MB and is not read")
                       .arg(path)
                       .arg(kMaxDocumentSize / (1024 * 1024));
         return false;
     }
-    m_bytes = file.readAll();
+    // With the encoding named, the scan reads the file as it goes; without, the encoding is decided from
+    // all the bytes, so they are read at once.
+    QByteArray head = file->read(4096);
+    if (namesEncoding(declarationOf(head)) && file->seek(0)) {
+        m_head = std::move(head);
+        m_file = std::move(file);
+        return true;
+    }
+    m_bytes = head + file->readAll();
     return true;
+}
+
+int XmlScanner::readFile(void *self, char *buffer, int length) {
+    auto *scanner = static_cast<XmlScanner *>(self);
+    const qint64 got = scanner->m_file->read(buffer, length);
+    scanner->m_streamed += std::max<qint64>(got, 0);
+    // A file that grows while it is read is bounded like any other.
+    return scanner->m_streamed > kMaxDocumentSize ? -1 : int(got);
 }
 
 void XmlScanner::loadBytes(const QByteArray &bytes) {
     m_reader.reset();
+    m_file.reset();
+    m_head.clear();
+    m_streamed = 0;
     m_bytes = bytes;
     m_error.clear();
     m_started = false;
@@ -120,36 +159,29 @@ void XmlScanner::fail(const QString &message) {
 
 bool XmlScanner::start() {
     m_started = true;
-    if (m_bytes.isEmpty()) {
+    if (!m_file && m_bytes.isEmpty()) {
         fail(QStringLiteral("The document is empty"));
         return false;
     }
     installEntityGuard();
 
     // The declaration is no node of libxml2's reader: deliver it first from the bytes themselves.
-    QByteArrayView view(m_bytes);
-    if (view.startsWith("\xEF\xBB\xBF")) {
-        view = view.sliced(3);
-    }
-    const bool utf16 = view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF");
-    bool declaresEncoding = false;
-    if (view.startsWith("<?xml") && view.size() > 5 && isBlank(view[5])) {
-        const qsizetype end = view.indexOf("?>");
-        if (end > 0) {
-            m_declaration = view.first(end + 2).toByteArray().toStdString();
-            declaresEncoding = m_declaration.find("encoding") != std::string::npos;
-            m_pendingDeclaration = true;
-        }
-    }
+    const QByteArrayView view(m_file ? m_head : m_bytes);
+    const QByteArrayView unmarked = view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view;
+    const bool utf16 = unmarked.startsWith("\xFF\xFE") || unmarked.startsWith("\xFE\xFF");
+    m_declaration = declarationOf(view);
+    m_pendingDeclaration = !m_declaration.empty();
     m_encoding = nullptr;
-    if (!declaresEncoding && !utf16 &&
+    if (!m_file && !namesEncoding(m_declaration) && !utf16 &&
         !isValidUtf8(std::string_view(m_bytes.constData(), size_t(m_bytes.size())))) {
         m_encoding = "windows-1252";
     }
 
     m_reader = std::make_unique<Reader>();
     m_reader->reader =
-        xmlReaderForMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding, kParseOptions);
+        m_file ? xmlReaderForIO(&XmlScanner::readFile, nullptr, this, nullptr, nullptr, kParseOptions)
+               : xmlReaderForMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding,
+                                    kParseOptions);
     if (!m_reader->reader) {
         fail(QStringLiteral("The document cannot be read"));
         return false;
@@ -171,6 +203,14 @@ bool XmlScanner::startRecovery() {
     // the tree it builds.
     m_recovering = true;
     m_reader = std::make_unique<Reader>();
+    if (m_file) {
+        // The recovery pass needs the whole document.
+        if (!m_file->seek(0)) {
+            return false;
+        }
+        m_bytes = m_file->read(kMaxDocumentSize);
+        m_file.reset();
+    }
     m_reader->document = xmlReadMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding,
                                        kParseOptions | XML_PARSE_RECOVER);
     if (m_reader->document) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 struct _xmlError;
+class QFile;
 
 namespace tidewell::platform {
 
@@ -60,7 +61,8 @@ public:
     XmlScanner &operator=(const XmlScanner &) = delete;
 
     // Loads a file by path (others may go on reading and writing it). A file that cannot be opened, or is
-    // too large, gives an empty document; errorString() says why.
+    // too large, gives an empty document; errorString() says why. A file whose declaration names its
+    // encoding is read while it is scanned, so a large feed is never held in memory whole.
     bool loadFile(const QString &path);
     void loadBytes(const QByteArray &bytes);
 
@@ -86,7 +88,12 @@ private:
     void fail(const QString &message);
     static void onError(void *self, ::_xmlError *error);
 
+    static int readFile(void *self, char *buffer, int length);
+
     QByteArray m_bytes;
+    std::unique_ptr<QFile> m_file; // the file read while scanning (m_bytes empty then)
+    QByteArray m_head;             // its first bytes, for the declaration
+    qint64 m_streamed = 0;
     std::unique_ptr<Reader> m_reader;
     Part m_part;
     QString m_error;

@@ -1,5 +1,6 @@
 #include "platform/xmlscanner.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -8,11 +9,23 @@ using tidewell::platform::XmlScanner;
 namespace {
 // The parts of a document as one line of words: "Start:rss Text:a_b End:rss" (blanks in texts become '_',
 // line breaks '|'), so a table row states the whole scan.
-QString scan(const QByteArray &bytes, bool normalize = true, QString *error = nullptr) {
+// With fromFile the bytes are written to a file and loaded from there.
+QString scan(const QByteArray &bytes, bool normalize = true, QString *error = nullptr,
+             bool fromFile = false) {
     XmlScanner scanner;
     scanner.normalize = normalize;
     scanner.recover = true;
-    scanner.loadBytes(bytes);
+    QTemporaryDir dir;
+    if (fromFile) {
+        QFile file(dir.filePath(QStringLiteral("doc.xml")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            return QStringLiteral("cannot write the file");
+        }
+        file.close();
+        scanner.loadFile(file.fileName());
+    } else {
+        scanner.loadBytes(bytes);
+    }
     QStringList words;
     while (scanner.next()) {
         const XmlScanner::Part &part = scanner.part();
@@ -68,6 +81,8 @@ class TestXmlScanner final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void loadFile_givesTheSamePartsAsBytes_data();
+    void loadFile_givesTheSamePartsAsBytes();
     void parts_data();
     void parts();
     void normalizeOff_deliversTextAsWritten();
@@ -191,6 +206,38 @@ void TestXmlScanner::missingFile_isEmptyDocument() {
     QVERIFY(!scanner.loadFile(QStringLiteral("/nonexistent/feed.rss")));
     QVERIFY(!scanner.next());
     QVERIFY(scanner.errorString().contains(QLatin1String("Cannot open file")));
+}
+
+// A file whose declaration names its encoding is read while it is scanned, others at once; both roads
+// must deliver what the bytes in memory give, recovery included.
+void TestXmlScanner::loadFile_givesTheSamePartsAsBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("declared UTF-8") << QByteArray(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>"
+        "<title>Z\xC3\xBCrich &amp; more</title></channel></rss>\n");
+    QTest::newRow("declared Latin-1") << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                                    "<rss><title>Caf\xE9</title></rss>");
+    QTest::newRow("declared, not well-formed")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel><title>A&nbsp;B</title>"
+                      "<item><title>One<br></title></item></channel></rss>");
+    QTest::newRow("byte order mark") << QByteArray(
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?><a>x</a>");
+    QTest::newRow("undeclared Windows-1252") << QByteArray("<rss><title>\x93quoted\x94</title></rss>");
+    QByteArray large = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>\n";
+    for (int i = 0; i < 3000; ++i) {
+        large += "<item><title>Item " + QByteArray::number(i) + "</title></item>\n";
+    }
+    QTest::newRow("larger than a read block") << large + "</channel></rss>\n";
+}
+
+void TestXmlScanner::loadFile_givesTheSamePartsAsBytes() {
+    QFETCH(QByteArray, bytes);
+    QString memoryError;
+    QString fileError;
+    const QString fromMemory = scan(bytes, true, &memoryError);
+    QVERIFY(!fromMemory.isEmpty());
+    QCOMPARE(scan(bytes, true, &fileError, true), fromMemory);
+    QCOMPARE(fileError.isEmpty(), memoryError.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestXmlScanner)
