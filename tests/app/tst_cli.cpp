@@ -51,11 +51,59 @@ private Q_SLOTS:
     void exportDocument_data();
     void exportDocument();
     void dump_showsLevelsAndKinds();
+    void validate_data();
+    void validate();
+    void import_writesDocumentThatOpensAsChannel();
 
 private:
     QTemporaryDir m_dir;
     QString m_doc; // an imported-style document: lower-case names, one item
 };
+
+void TestCli::validate_data() {
+    QTest::addColumn<QByteArray>("feed");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("well-formed") << QByteArray(
+                                        "<?xml version=\"1.0\"?>\r\n<rss version=\"2.0\">\r\n<channel>\r\n"
+                                        "<title>t</title>\r\n</channel>\r\n</rss>\r\n")
+                                 << 0 << "Congratulations";
+    QTest::newRow("unbalanced items")
+        << QByteArray("<rss><channel><item><title>x</title></channel>") << 1
+        << "4\tDifference in item start and end markers (1 <item> and 0 </item>)";
+}
+
+void TestCli::validate() {
+    QFETCH(QByteArray, feed);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("feed.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(feed);
+    file.close();
+    const Run run = runCli({QStringLiteral("validate"), file.fileName()}, dir.path());
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.contains(output), qPrintable(run.out));
+}
+
+void TestCli::import_writesDocumentThatOpensAsChannel() {
+    QTemporaryDir dir;
+    QFile feed(dir.filePath(QStringLiteral("news,daily.rss")));
+    QVERIFY(feed.open(QIODevice::WriteOnly));
+    feed.write("<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>News &amp; more</title>"
+               "<item><title>First</title><link>http://x/1</link></item></channel></rss>");
+    feed.close();
+    const Run run = runCli({QStringLiteral("import"), feed.fileName()}, dir.path());
+    QCOMPARE(run.status, 0);
+    // The output path loses its commas.
+    const QString document = dir.filePath(QStringLiteral("newsdaily.chf"));
+    QCOMPARE(run.out.trimmed(), document);
+    const Run dump = runCli({QStringLiteral("dump"), document}, dir.path());
+    QCOMPARE(dump.status, 0);
+    QVERIFY2(dump.out.contains(QStringLiteral("[1] Title\n\t[0] News & more\n")), qPrintable(dump.out));
+    QVERIFY2(dump.out.contains(QStringLiteral("[2] Item - First\n")), qPrintable(dump.out));
+}
 
 void TestCli::initTestCase() {
     m_doc = m_dir.filePath(QStringLiteral("doc.chf"));
