@@ -145,7 +145,7 @@ int main(int argc, char *argv[]) {
             malloc_trim(0);
             const size_t before = heapInUse();
             load();
-            row.treeBytes = heapInUse() - before;
+            row.treeBytes = heapInUse() - before + loaded->arenaBytes(); // nodes live in mmap chunks
             loaded.reset();
         }
         rows.push_back(row);

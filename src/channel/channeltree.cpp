@@ -1,17 +1,18 @@
 #include "channel/channeltree.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace tidewell::channel {
 
-TreeNode *TreeNode::nextSibling() const
-{
+TreeNode *TreeNode::nextSibling() const {
     const size_t next = size_t(m_row) + 1;
-    return (m_siblings && next < m_siblings->size()) ? (*m_siblings)[next].get() : nullptr;
+    return (m_siblings && next < m_siblings->size) ? m_siblings->items[next] : nullptr;
 }
 
-int TreeNode::level() const
-{
+int TreeNode::level() const {
     int depth = 0;
     for (const TreeNode *p = m_parent; p; p = p->m_parent) {
         ++depth;
@@ -19,53 +20,50 @@ int TreeNode::level() const
     return depth;
 }
 
-size_t TreeNode::descendantCount() const
-{
+size_t TreeNode::descendantCount() const {
     size_t count = 0;
     std::vector<const TreeNode *> stack{this};
     while (!stack.empty()) {
         const TreeNode *node = stack.back();
         stack.pop_back();
-        count += node->m_children.size();
-        for (const auto &child : node->m_children) {
-            if (!child->m_children.empty()) {
-                stack.push_back(child.get());
+        count += node->m_children.size;
+        for (uint32_t i = 0; i < node->m_children.size; ++i) {
+            const TreeNode *child = node->m_children.items[i];
+            if (child->m_children.size > 0) {
+                stack.push_back(child);
             }
         }
     }
     return count;
 }
 
-ChannelTree::ChannelTree(ChannelTree &&other) noexcept : m_top(std::move(other.m_top))
-{
-    other.m_top = std::make_unique<std::vector<std::unique_ptr<TreeNode>>>();
+ChannelTree::ChannelTree(ChannelTree &&other) noexcept
+    : m_arena(std::move(other.m_arena)), m_top(std::move(other.m_top)) {
+    other.m_top = std::make_unique<TreeNode::Children>();
 }
 
-ChannelTree &ChannelTree::operator=(ChannelTree &&other) noexcept
-{
+ChannelTree &ChannelTree::operator=(ChannelTree &&other) noexcept {
     if (this != &other) {
         clear();
+        std::swap(m_arena, other.m_arena);
         std::swap(m_top, other.m_top);
     }
     return *this;
 }
 
-size_t ChannelTree::nodeCount() const
-{
-    size_t count = m_top->size();
-    for (const auto &node : *m_top) {
-        count += node->descendantCount();
+size_t ChannelTree::nodeCount() const {
+    size_t count = m_top->size;
+    for (uint32_t i = 0; i < m_top->size; ++i) {
+        count += m_top->items[i]->descendantCount();
     }
     return count;
 }
 
-int ChannelTree::childCount(const TreeNode *parent) const
-{
+int ChannelTree::childCount(const TreeNode *parent) const {
     return parent ? parent->childCount() : topLevelCount();
 }
 
-TreeNode *ChannelTree::childAt(const TreeNode *parent, int row) const
-{
+TreeNode *ChannelTree::childAt(const TreeNode *parent, int row) const {
     const int count = childCount(parent);
     if (row < 0 || row >= count) {
         return nullptr;
@@ -73,83 +71,99 @@ TreeNode *ChannelTree::childAt(const TreeNode *parent, int row) const
     return parent ? parent->child(row) : topLevel(row);
 }
 
-std::vector<std::unique_ptr<TreeNode>> &ChannelTree::siblingsOf(TreeNode *parent)
-{
+TreeNode::Children &ChannelTree::siblingsOf(TreeNode *parent) {
     return parent ? parent->m_children : *m_top;
 }
 
-void ChannelTree::renumber(std::vector<std::unique_ptr<TreeNode>> &siblings, size_t from)
-{
-    for (size_t i = from; i < siblings.size(); ++i) {
-        siblings[i]->m_row = int(i);
+void ChannelTree::renumber(TreeNode::Children &siblings, size_t from) {
+    for (size_t i = from; i < siblings.size; ++i) {
+        siblings.items[i]->m_row = int(i);
     }
 }
 
-TreeNode *ChannelTree::insert(TreeNode *parent, int row, std::string text, int kind)
-{
+void ChannelTree::reserve(TreeNode::Children &list, size_t more) {
+    const size_t needed = size_t(list.size) + more;
+    if (needed <= list.capacity) {
+        return;
+    }
+    if (needed > INT32_MAX) {
+        throw std::length_error("too many children");
+    }
+    const size_t bytes = NodeArena::blockSize(needed * sizeof(TreeNode *));
+    auto **items = static_cast<TreeNode **>(m_arena.allocate(bytes));
+    if (list.size > 0) {
+        std::memcpy(items, list.items, list.size * sizeof(TreeNode *));
+    }
+    m_arena.release(list.items, list.capacity * sizeof(TreeNode *));
+    list.items = items;
+    list.capacity = uint32_t(bytes / sizeof(TreeNode *));
+}
+
+TreeNode *ChannelTree::insert(TreeNode *parent, int row, std::string text, int kind) {
     auto &siblings = siblingsOf(parent);
-    const size_t at = std::min(size_t(std::max(row, 0)), siblings.size());
-    auto node = std::make_unique<TreeNode>();
+    const size_t at = std::min(size_t(std::max(row, 0)), size_t(siblings.size));
+    if (siblings.size == siblings.capacity) {
+        reserve(siblings, std::max<size_t>(siblings.size, 1)); // doubling
+    }
+    auto *node = new (m_arena.allocate(sizeof(TreeNode))) TreeNode;
     node->text = std::move(text);
     node->kind = kind;
     node->m_parent = parent;
     node->m_siblings = &siblings;
-    TreeNode *raw = node.get();
-    siblings.insert(siblings.begin() + std::ptrdiff_t(at), std::move(node));
+    std::memmove(siblings.items + at + 1, siblings.items + at, (siblings.size - at) * sizeof(TreeNode *));
+    siblings.items[at] = node;
+    ++siblings.size;
     renumber(siblings, at);
-    return raw;
+    return node;
 }
 
-TreeNode *ChannelTree::append(TreeNode *parent, std::string text, int kind)
-{
+TreeNode *ChannelTree::append(TreeNode *parent, std::string text, int kind) {
     return insert(parent, childCount(parent), std::move(text), kind);
 }
 
-void ChannelTree::reserveChildren(TreeNode *parent, int count)
-{
+void ChannelTree::reserveChildren(TreeNode *parent, int count) {
     if (count > 0) {
-        auto &siblings = siblingsOf(parent);
-        siblings.reserve(siblings.size() + size_t(count));
+        reserve(siblingsOf(parent), size_t(count));
     }
 }
 
-void ChannelTree::remove(TreeNode *node)
-{
+void ChannelTree::remove(TreeNode *node) {
     if (!node) {
         return;
     }
     auto &siblings = siblingsOf(node->m_parent);
     const size_t at = size_t(node->m_row);
-    std::vector<std::unique_ptr<TreeNode>> taken;
-    taken.push_back(std::move(siblings[at]));
-    siblings.erase(siblings.begin() + std::ptrdiff_t(at));
+    std::memmove(siblings.items + at, siblings.items + at + 1, (siblings.size - at - 1) * sizeof(TreeNode *));
+    --siblings.size;
     renumber(siblings, at);
-    destroy(std::move(taken));
+    destroy(node);
 }
 
-void ChannelTree::clear()
-{
-    std::vector<std::unique_ptr<TreeNode>> pending = std::move(*m_top);
-    m_top->clear();
-    destroy(std::move(pending));
+void ChannelTree::clear() {
+    for (uint32_t i = 0; i < m_top->size; ++i) {
+        destroy(m_top->items[i]);
+    }
+    *m_top = {};
+    // Every node is gone: the chunks go back to the system at once.
+    m_arena.releaseAll();
 }
 
-void ChannelTree::destroy(std::vector<std::unique_ptr<TreeNode>> pending)
-{
-    // Deep trees are freed without deep recursion: children are detached before their parent goes.
+void ChannelTree::destroy(TreeNode *node) {
+    // Deep trees are freed without deep recursion: children are taken over before their parent goes.
+    std::vector<TreeNode *> pending{node};
     while (!pending.empty()) {
-        std::unique_ptr<TreeNode> node = std::move(pending.back());
+        TreeNode *current = pending.back();
         pending.pop_back();
-        for (auto &child : node->m_children) {
-            pending.push_back(std::move(child));
-        }
-        node->m_children.clear();
+        const TreeNode::Children children = current->m_children;
+        pending.insert(pending.end(), children.items, children.items + children.size);
+        m_arena.release(children.items, children.capacity * sizeof(TreeNode *));
+        current->~TreeNode();
+        m_arena.release(current, sizeof(TreeNode));
     }
 }
 
 namespace {
-void copyInto(ChannelTree &target, TreeNode *targetParent, const TreeNode &source)
-{
+void copyInto(ChannelTree &target, TreeNode *targetParent, const TreeNode &source) {
     // Iterative: a hostile document may nest very deeply.
     struct Step {
         const TreeNode *source;
@@ -165,6 +179,7 @@ void copyInto(ChannelTree &target, TreeNode *targetParent, const TreeNode &sourc
         if (step.source->data) {
             copy->data = std::make_unique<std::string>(*step.source->data);
         }
+        target.reserveChildren(copy, step.source->childCount());
         for (int i = step.source->childCount() - 1; i >= 0; --i) {
             stack.push_back({step.source->child(i), copy});
         }
@@ -172,18 +187,16 @@ void copyInto(ChannelTree &target, TreeNode *targetParent, const TreeNode &sourc
 }
 } // namespace
 
-ChannelTree ChannelTree::clone() const
-{
+ChannelTree ChannelTree::clone() const {
     ChannelTree copy;
-    copy.m_top->reserve(m_top->size());
-    for (const auto &node : *m_top) {
-        copyInto(copy, nullptr, *node);
+    copy.reserveChildren(nullptr, topLevelCount());
+    for (uint32_t i = 0; i < m_top->size; ++i) {
+        copyInto(copy, nullptr, *m_top->items[i]);
     }
     return copy;
 }
 
-TreeNode *ChannelTree::next(const TreeNode *node)
-{
+TreeNode *ChannelTree::next(const TreeNode *node) {
     if (!node) {
         return nullptr;
     }
@@ -198,8 +211,7 @@ TreeNode *ChannelTree::next(const TreeNode *node)
     return nullptr;
 }
 
-std::string upperAscii(std::string_view text)
-{
+std::string upperAscii(std::string_view text) {
     std::string out(text);
     for (char &c : out) {
         if (c >= 'a' && c <= 'z') {
@@ -209,8 +221,7 @@ std::string upperAscii(std::string_view text)
     return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
@@ -230,8 +241,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-TreeNode *findnode(TreeNode *start, std::string_view name)
-{
+TreeNode *findnode(TreeNode *start, std::string_view name) {
     // Pre-order from start over start's subtree and the subtrees of its following siblings; an explicit
     // stack keeps deep trees from exhausting the call stack.
     if (!start) {
@@ -255,13 +265,11 @@ TreeNode *findnode(TreeNode *start, std::string_view name)
     return nullptr;
 }
 
-TreeNode *findnode(const ChannelTree &tree, std::string_view name)
-{
+TreeNode *findnode(const ChannelTree &tree, std::string_view name) {
     return findnode(tree.firstTopLevel(), name);
 }
 
-std::string sectionValue(const TreeNode *section)
-{
+std::string sectionValue(const TreeNode *section) {
     if (!section) {
         return {};
     }

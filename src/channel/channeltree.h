@@ -1,5 +1,8 @@
 #pragma once
 
+#include "channel/nodearena.h"
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,9 +27,9 @@ public:
     TreeNode *parent() const { return m_parent; }
     // Position among its parent's children (or among the top-level nodes).
     int row() const { return m_row; }
-    int childCount() const { return int(m_children.size()); }
-    TreeNode *child(int row) const { return m_children[size_t(row)].get(); }
-    TreeNode *firstChild() const { return m_children.empty() ? nullptr : m_children.front().get(); }
+    int childCount() const { return int(m_children.size); }
+    TreeNode *child(int row) const { return m_children.items[size_t(row)]; }
+    TreeNode *firstChild() const { return m_children.size == 0 ? nullptr : m_children.items[0]; }
     TreeNode *nextSibling() const;
     // Depth: 0 for a top-level node.
     int level() const;
@@ -35,10 +38,16 @@ public:
 
 private:
     friend class ChannelTree;
+    // An array of child pointers in the tree's arena; the tree owns and frees both it and the children.
+    struct Children {
+        TreeNode **items = nullptr;
+        uint32_t size = 0;
+        uint32_t capacity = 0;
+    };
     TreeNode *m_parent = nullptr; // nullptr for top-level nodes
-    const std::vector<std::unique_ptr<TreeNode>> *m_siblings = nullptr;
+    const Children *m_siblings = nullptr;
     int m_row = 0;
-    std::vector<std::unique_ptr<TreeNode>> m_children;
+    Children m_children;
 };
 
 // An ordered tree of text nodes: the in-memory document of one channel. Plain data without signals; the
@@ -47,17 +56,20 @@ class ChannelTree final {
 public:
     ChannelTree() = default;
     ~ChannelTree() { clear(); }
+    // Moving keeps every node where it is: the arena and the top-level list move along.
     ChannelTree(ChannelTree &&other) noexcept;
     ChannelTree &operator=(ChannelTree &&other) noexcept;
     ChannelTree(const ChannelTree &) = delete;
     ChannelTree &operator=(const ChannelTree &) = delete;
 
-    int topLevelCount() const { return int(m_top->size()); }
-    TreeNode *topLevel(int row) const { return (*m_top)[size_t(row)].get(); }
-    TreeNode *firstTopLevel() const { return m_top->empty() ? nullptr : m_top->front().get(); }
-    bool isEmpty() const { return m_top->empty(); }
+    int topLevelCount() const { return int(m_top->size); }
+    TreeNode *topLevel(int row) const { return m_top->items[size_t(row)]; }
+    TreeNode *firstTopLevel() const { return m_top->size == 0 ? nullptr : m_top->items[0]; }
+    bool isEmpty() const { return m_top->size == 0; }
     // Every node of the tree.
     size_t nodeCount() const;
+    // Bytes the tree's node arena has handed out (its nodes' texts and huge child lists are on the heap).
+    size_t arenaBytes() const { return m_arena.usedBytes(); }
 
     // Children of parent (nullptr: the top level).
     int childCount(const TreeNode *parent) const;
@@ -81,13 +93,17 @@ public:
     static TreeNode *next(const TreeNode *node);
 
 private:
-    std::vector<std::unique_ptr<TreeNode>> &siblingsOf(TreeNode *parent);
-    static void destroy(std::vector<std::unique_ptr<TreeNode>> pending);
-    static void renumber(std::vector<std::unique_ptr<TreeNode>> &siblings, size_t from);
+    TreeNode::Children &siblingsOf(TreeNode *parent);
+    // Room for `more` further entries in list (its items may move).
+    void reserve(TreeNode::Children &list, size_t more);
+    // Runs the destructors of node and its descendants and gives their memory back to the arena.
+    void destroy(TreeNode *node);
+    static void renumber(TreeNode::Children &siblings, size_t from);
 
+    // Nodes and their child arrays (see NodeArena for why). Declared before m_top so that it outlives it.
+    NodeArena m_arena;
     // On the heap so that top-level nodes keep a valid sibling list when the tree is moved.
-    std::unique_ptr<std::vector<std::unique_ptr<TreeNode>>> m_top =
-        std::make_unique<std::vector<std::unique_ptr<TreeNode>>>();
+    std::unique_ptr<TreeNode::Children> m_top = std::make_unique<TreeNode::Children>();
 };
 
 // Upper case of the letters a to z only; other bytes unchanged.

@@ -19,13 +19,13 @@ private Q_SLOTS:
     void movedTree_keepsSiblingLinks();
     void clone_copiesEverything();
     void deepTree_freedWithoutRecursion();
+    void arena_reusesRemovedNodesAndMovesWithTree();
     void model_passesItemModelChecks();
 };
 
 namespace {
 // Title/"Link" (a value equal to a later section name), Link/"http://x", Item - a/Title/"a"
-ChannelTree sampleTree()
-{
+ChannelTree sampleTree() {
     ChannelTree tree;
     tree.append(tree.append(nullptr, "Title", ChannelSectionNode), "Link");
     tree.append(tree.append(nullptr, "Link", ChannelSectionNode), "http://x");
@@ -36,23 +36,27 @@ ChannelTree sampleTree()
 }
 } // namespace
 
-void TestChannelTree::findnode_data()
-{
+void TestChannelTree::findnode_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expectedPath"); // texts from the top level down, joined by '/'
 
-    QTest::newRow("upper") << "TITLE" << "Title";
-    QTest::newRow("lower") << "title" << "Title";
+    QTest::newRow("upper") << "TITLE"
+                           << "Title";
+    QTest::newRow("lower") << "title"
+                           << "Title";
     // The title's value "Link" comes before the Link section in pre-order.
-    QTest::newRow("value before section") << "link" << "Title/Link";
+    QTest::newRow("value before section") << "link"
+                                          << "Title/Link";
     // A missing channel section reaches the first item field of that name.
-    QTest::newRow("item field") << "author" << "Item - a/Author";
-    QTest::newRow("only a to z fold") << "item - A" << "Item - a";
-    QTest::newRow("missing") << "docs" << "";
+    QTest::newRow("item field") << "author"
+                                << "Item - a/Author";
+    QTest::newRow("only a to z fold") << "item - A"
+                                      << "Item - a";
+    QTest::newRow("missing") << "docs"
+                             << "";
 }
 
-void TestChannelTree::findnode()
-{
+void TestChannelTree::findnode() {
     QFETCH(QString, name);
     QFETCH(QString, expectedPath);
     const ChannelTree tree = sampleTree();
@@ -64,21 +68,18 @@ void TestChannelTree::findnode()
     QCOMPARE(path.join(QLatin1Char('/')), expectedPath);
 }
 
-void TestChannelTree::findnodeWithoutStart_returnsNone()
-{
+void TestChannelTree::findnodeWithoutStart_returnsNone() {
     QCOMPARE(tidewell::channel::findnode(nullptr, "Title"), nullptr);
     ChannelTree empty;
     QCOMPARE(tidewell::channel::findnode(empty, "Title"), nullptr);
 }
 
-void TestChannelTree::findnodeFromLaterSibling_skipsEarlierNodes()
-{
+void TestChannelTree::findnodeFromLaterSibling_skipsEarlierNodes() {
     const ChannelTree tree = sampleTree();
     QCOMPARE(tidewell::channel::findnode(tree.topLevel(1), "Title"), tree.topLevel(2)->child(0));
 }
 
-void TestChannelTree::sectionValue_emptyWithoutChildren()
-{
+void TestChannelTree::sectionValue_emptyWithoutChildren() {
     ChannelTree tree;
     TreeNode *bare = tree.append(nullptr, "Copyright");
     QCOMPARE(sectionValue(bare), std::string());
@@ -87,8 +88,7 @@ void TestChannelTree::sectionValue_emptyWithoutChildren()
     QCOMPARE(sectionValue(bare), std::string("(c)"));
 }
 
-void TestChannelTree::insertAndRemove_keepRowsAndPreorder()
-{
+void TestChannelTree::insertAndRemove_keepRowsAndPreorder() {
     ChannelTree tree = sampleTree();
     TreeNode *first = tree.insert(nullptr, 0, "Ttl");
     tree.append(first, "30");
@@ -108,8 +108,7 @@ void TestChannelTree::insertAndRemove_keepRowsAndPreorder()
     QCOMPARE(tree.nodeCount(), size_t(9));
 }
 
-void TestChannelTree::movedTree_keepsSiblingLinks()
-{
+void TestChannelTree::movedTree_keepsSiblingLinks() {
     ChannelTree source = sampleTree();
     ChannelTree moved = std::move(source);
     QVERIFY(source.isEmpty());
@@ -118,8 +117,7 @@ void TestChannelTree::movedTree_keepsSiblingLinks()
     QCOMPARE(moved.topLevel(0)->nextSibling()->text, std::string("Title"));
 }
 
-void TestChannelTree::clone_copiesEverything()
-{
+void TestChannelTree::clone_copiesEverything() {
     ChannelTree tree = sampleTree();
     tree.topLevel(0)->stateIndex = 7;
     tree.topLevel(0)->selectedIndex = 3;
@@ -134,8 +132,7 @@ void TestChannelTree::clone_copiesEverything()
     QCOMPARE(copy.topLevel(2)->child(1)->child(0)->text, std::string("me"));
 }
 
-void TestChannelTree::deepTree_freedWithoutRecursion()
-{
+void TestChannelTree::deepTree_freedWithoutRecursion() {
     ChannelTree tree;
     TreeNode *node = nullptr;
     for (int i = 0; i < 200000; ++i) {
@@ -149,8 +146,43 @@ void TestChannelTree::deepTree_freedWithoutRecursion()
     QVERIFY(tree.isEmpty());
 }
 
-void TestChannelTree::model_passesItemModelChecks()
-{
+void TestChannelTree::arena_reusesRemovedNodesAndMovesWithTree() {
+    // Texts longer than the short-string buffer own heap memory: the sanitizer build sees any node that
+    // is not destroyed or is used after its arena went away.
+    const auto addItems = [](ChannelTree &tree, TreeNode *channel, int count) {
+        for (int i = 0; i < count; ++i) {
+            TreeNode *item =
+                tree.append(channel, "Item - a title long enough for the heap " + std::to_string(i));
+            for (const char *field : {"Title", "Link", "Description"}) {
+                tree.append(tree.append(item, field), std::string(40, 'v'));
+            }
+        }
+    };
+    ChannelTree tree;
+    TreeNode *channel = tree.append(nullptr, "Channel");
+    addItems(tree, channel, 2000);
+    const size_t used = tree.arenaBytes();
+    QVERIFY(used > 0);
+    for (int i = 0; i < 1000; ++i) {
+        tree.remove(channel->child(channel->childCount() - 1));
+    }
+    addItems(tree, channel, 1000);
+    QCOMPARE(tree.arenaBytes(), used); // removed nodes and child lists were reused, not leaked
+    QCOMPARE(tree.nodeCount(), size_t(1 + 2000 * 7));
+
+    ChannelTree target = sampleTree();
+    {
+        ChannelTree source = std::move(tree);
+        target = std::move(source);
+    } // source is gone; the nodes live on in target's arena
+    QCOMPARE(target.arenaBytes(), used);
+    QCOMPARE(target.topLevel(0)->child(1999)->text,
+             std::string("Item - a title long enough for the heap 999"));
+    QCOMPARE(target.topLevel(0)->child(5)->child(2)->firstChild()->text, std::string(40, 'v'));
+    QCOMPARE(target.topLevel(0)->child(5)->nextSibling(), target.topLevel(0)->child(6));
+}
+
+void TestChannelTree::model_passesItemModelChecks() {
     ChannelTreeModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.replaceTree(sampleTree());
