@@ -1,4 +1,5 @@
 #include "channel/categoryfile.h"
+#include "teststrings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,14 +8,8 @@
 using tidewell::channel::CategoryFile;
 
 namespace {
-// A list of texts from string literals (the build forbids implicit conversions from char strings).
-QStringList strings(std::initializer_list<const char *> texts) {
-    QStringList list;
-    for (const char *text : texts) {
-        list << QString::fromUtf8(text);
-    }
-    return list;
-}
+using tidewell::test::strings;
+
 } // namespace
 
 class TestCategoryFile final : public QObject {

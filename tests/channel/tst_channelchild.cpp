@@ -12,6 +12,7 @@
 #include "platform/statusline.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
+#include "teststrings.h"
 
 #include <functional>
 #include <QAction>
@@ -37,14 +38,7 @@ using platform::PromptType;
 
 namespace {
 
-// A list of texts from string literals (the build forbids implicit conversions from char strings).
-QStringList strings(std::initializer_list<const char *> texts) {
-    QStringList list;
-    for (const char *text : texts) {
-        list << QString::fromUtf8(text);
-    }
-    return list;
-}
+using test::strings;
 
 const QDateTime kNow(QDate(2003, 12, 9), QTime(14, 5, 9), Qt::UTC);
 

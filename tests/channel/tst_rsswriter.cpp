@@ -6,6 +6,7 @@
 #include "platform/guid.h"
 #include "platform/prompts.h"
 #include "platform/statusline.h"
+#include "teststrings.h"
 #include "treetext.h"
 
 #include <QDir>
@@ -47,13 +48,7 @@ bool sameText(const QByteArray &actual, const QByteArray &expected) {
     return false;
 }
 
-QStringList strings(std::initializer_list<const char *> texts) {
-    QStringList list;
-    for (const char *text : texts) {
-        list.append(QString::fromUtf8(text));
-    }
-    return list;
-}
+using test::strings;
 
 class RecordingStatusLine final : public platform::StatusLine {
 public:
