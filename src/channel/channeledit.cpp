@@ -26,6 +26,17 @@ void appendIfNotEmpty(ChannelTreeModel &model, TreeNode *item, std::string_view 
 bool contains(const std::string &text, std::string_view part) {
     return upperAscii(text).find(part) != std::string::npos;
 }
+// Appends an item node with a section for every field that has a value, in the window's order.
+TreeNode *appendItem(ChannelTreeModel &model, const ItemFields &fields) {
+    TreeNode *item = model.appendNode(nullptr, std::string(kItemPrefix) + storedText(fields.title), ItemNode);
+    appendIfNotEmpty(model, item, "Title", fields.title);
+    appendIfNotEmpty(model, item, "Link", fields.link);
+    appendIfNotEmpty(model, item, "PubDate", fields.pubDate);
+    appendIfNotEmpty(model, item, "Description", fields.description);
+    appendIfNotEmpty(model, item, "Category", fields.category);
+    appendIfNotEmpty(model, item, "Author", fields.author);
+    return item;
+}
 } // namespace
 
 void createnewnode(ChannelTreeModel &model, std::string_view name, const QString &titleText) {
@@ -50,13 +61,7 @@ AddItemResult addItem(ChannelTreeModel &model, const ItemFields &fields, TreeNod
     if (fields.link.isEmpty()) {
         return AddItemResult::NoLink;
     }
-    TreeNode *item = model.appendNode(nullptr, std::string(kItemPrefix) + storedText(fields.title), ItemNode);
-    appendSection(model, item, "Title", fields.title);
-    appendSection(model, item, "Link", fields.link);
-    appendIfNotEmpty(model, item, "PubDate", fields.pubDate);
-    appendIfNotEmpty(model, item, "Description", fields.description);
-    appendIfNotEmpty(model, item, "Category", fields.category);
-    appendIfNotEmpty(model, item, "Author", fields.author);
+    TreeNode *item = appendItem(model, fields);
     if (added) {
         *added = item;
     }
@@ -100,14 +105,7 @@ TreeNode *updateItem(ChannelTreeModel &model, TreeNode *editnode, const ItemFiel
     if (editnode) {
         model.removeNode(editnode);
     }
-    TreeNode *item = model.appendNode(nullptr, std::string(kItemPrefix) + storedText(fields.title), ItemNode);
-    appendIfNotEmpty(model, item, "Title", fields.title);
-    appendIfNotEmpty(model, item, "Link", fields.link);
-    appendIfNotEmpty(model, item, "PubDate", fields.pubDate);
-    appendIfNotEmpty(model, item, "Description", fields.description);
-    appendIfNotEmpty(model, item, "Category", fields.category);
-    appendIfNotEmpty(model, item, "Author", fields.author);
-    return item;
+    return appendItem(model, fields);
 }
 
 bool deleteSection(ChannelTreeModel &model, TreeNode *node) {
