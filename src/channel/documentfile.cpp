@@ -173,70 +173,107 @@ QByteArray DocumentFile::encode(const ChannelTree &tree) const {
     return out;
 }
 
-void DocumentFile::writeRecords(const ChannelTree &tree,
-                                const std::function<void(const char *, size_t)> &sink) const {
-    // The bytes go out through a buffer of a fixed size, so a long channel never needs the whole file in
-    // memory.
-    constexpr size_t kChunkBytes = 64 * 1024;
-    std::string buffer;
-    buffer.reserve(kChunkBytes + 64);
-    const auto flush = [&] {
-        if (!buffer.empty()) {
-            sink(buffer.data(), buffer.size());
-            buffer.clear();
-        }
-    };
-    const auto putBytes = [&](const char *bytes, size_t size) {
-        if (buffer.size() + size > kChunkBytes) {
-            flush();
-            if (size > kChunkBytes) {
-                sink(bytes, size);
-                return;
-            }
-        }
-        buffer.append(bytes, size);
-    };
-    const auto put = [&](qint32 value) {
-        char raw[4];
-        qToLittleEndian(value, raw);
-        putBytes(raw, 4);
-    };
+DocumentRecordWriter::DocumentRecordWriter(Sink sink, DataSizeRequest dataSize)
+    : m_sink(std::move(sink)), m_dataSize(std::move(dataSize)), m_buffer(new char[kChunkBytes]) {}
 
-    struct Step {
-        const TreeNode *node;
-        qint32 level;
-    };
-    std::vector<Step> stack;
-    for (int i = tree.topLevelCount() - 1; i >= 0; --i) {
-        stack.push_back({tree.topLevel(i), 0});
+void DocumentRecordWriter::flush() {
+    if (m_used > 0) {
+        m_sink(m_buffer.get(), m_used);
+        m_used = 0;
     }
-    put(tree.topLevelCount());
+}
+
+void DocumentRecordWriter::putBytes(const char *bytes, size_t size) {
+    if (m_used + size > kChunkBytes) {
+        flush();
+        if (size > kChunkBytes) {
+            m_sink(bytes, size);
+            return;
+        }
+    }
+    std::memcpy(m_buffer.get() + m_used, bytes, size);
+    m_used += size;
+}
+
+void DocumentRecordWriter::putInt(qint32 value) {
+    if (m_used + 4 > kChunkBytes) {
+        flush();
+    }
+    qToLittleEndian(value, m_buffer.get() + m_used);
+    m_used += 4;
+}
+
+void DocumentRecordWriter::putSubtree(const TreeNode &top) {
+    std::vector<Step> &stack = m_stack;
+    stack.assign(1, {&top, 0});
     while (!stack.empty()) {
         const Step step = stack.back();
         stack.pop_back();
         const TreeNode &node = *step.node;
-        put(qint32(node.text.size()));
+        putInt(qint32(node.text.size()));
         putBytes(node.text.data(), node.text.size());
-        put(step.level);
-        put(node.kind);
-        put(node.stateIndex);
-        put(node.selectedIndex);
+        putInt(step.level);
+        putInt(node.kind);
+        putInt(node.stateIndex);
+        putInt(node.selectedIndex);
         int dataSize = -1;
-        if (node.data && OnRequestDataSize) {
-            OnRequestDataSize(node, dataSize);
+        if (node.data && m_dataSize) {
+            m_dataSize(node, dataSize);
             // Never more than the node holds: the size field must match the bytes that follow.
             dataSize = std::clamp(dataSize, -1, int(node.data->size()));
         }
-        put(dataSize);
+        putInt(dataSize);
         if (dataSize > 0) {
             putBytes(node.data->data(), size_t(dataSize));
         }
-        put(node.childCount());
+        putInt(node.childCount());
         for (int i = node.childCount() - 1; i >= 0; --i) {
             stack.push_back({node.child(i), step.level + 1});
         }
     }
-    flush();
+}
+
+void DocumentFile::writeRecords(const ChannelTree &tree,
+                                const std::function<void(const char *, size_t)> &sink) const {
+    DocumentRecordWriter writer(sink, OnRequestDataSize);
+    writer.putCount(tree.topLevelCount());
+    for (int i = 0; i < tree.topLevelCount(); ++i) {
+        writer.putSubtree(*tree.topLevel(i));
+    }
+    writer.flush();
+}
+
+StreamedDocumentFile::StreamedDocumentFile(const QString &path)
+    : m_file(path), m_writer([this](const char *bytes, size_t size) { m_file.write(bytes, qint64(size)); }) {}
+
+StreamedDocumentFile::~StreamedDocumentFile() = default;
+
+bool StreamedDocumentFile::open() {
+    if (!m_file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    m_writer.putCount(0); // the real count once every top-level node is written
+    return true;
+}
+
+void StreamedDocumentFile::append(const TreeNode &topLevel) {
+    m_writer.putSubtree(topLevel);
+    ++m_count;
+}
+
+QString StreamedDocumentFile::errorString() const {
+    return tr("Cannot create file %1").arg(m_file.fileName());
+}
+
+bool StreamedDocumentFile::commit() {
+    m_writer.flush();
+    char raw[4];
+    qToLittleEndian(m_count, raw);
+    // A failed write or seek is kept by the file and makes commit() fail.
+    if (!m_file.seek(0) || m_file.write(raw, 4) != 4) {
+        m_file.cancelWriting();
+    }
+    return m_file.commit();
 }
 
 bool DocumentFile::decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName) {
@@ -251,18 +288,18 @@ bool DocumentFile::decode(QByteArrayView bytes, ChannelTree &tree, const QString
 }
 
 bool DocumentFile::SaveTreeToFile(const ChannelTree &tree, const QString &path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = tr("Cannot create file %1").arg(path);
-        return false;
+    StreamedDocumentFile file(path);
+    file.setDataSizeRequest(OnRequestDataSize);
+    if (file.open()) {
+        for (int i = 0; i < tree.topLevelCount(); ++i) {
+            file.append(*tree.topLevel(i));
+        }
+        if (file.commit()) {
+            return true;
+        }
     }
-    // A failed write is kept by the file and makes commit() fail.
-    writeRecords(tree, [&file](const char *bytes, size_t size) { file.write(bytes, qint64(size)); });
-    if (!file.commit()) {
-        m_error = tr("Cannot create file %1").arg(path);
-        return false;
-    }
-    return true;
+    m_error = file.errorString();
+    return false;
 }
 
 bool DocumentFile::SaveTreeToStream(const ChannelTree &tree, QIODevice *stream) {

@@ -3,9 +3,13 @@
 #include "channel/channeltree.h"
 
 #include <functional>
+#include <memory>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSaveFile>
 #include <QString>
+#include <string>
+#include <vector>
 
 class QIODevice;
 
@@ -52,6 +56,65 @@ private:
     void writeRecords(const ChannelTree &tree, const std::function<void(const char *, size_t)> &sink) const;
 
     QString m_error;
+};
+
+// Writes the records of a channel document to a sink through a buffer of a fixed size, so a long channel
+// never needs the whole file in memory: the top-level count, then each top-level node with its subtree.
+class DocumentRecordWriter final {
+public:
+    using Sink = std::function<void(const char *, size_t)>;
+    // As DocumentFile::OnRequestDataSize; without it every node is written with data size -1.
+    using DataSizeRequest = std::function<void(const TreeNode &node, int &size)>;
+
+    explicit DocumentRecordWriter(Sink sink, DataSizeRequest dataSize = {});
+    void setDataSizeRequest(DataSizeRequest dataSize) { m_dataSize = std::move(dataSize); }
+
+    void putCount(qint32 count) { putInt(count); }
+    // The records of node (as a top-level node, level 0) and of its descendants, in pre-order.
+    void putSubtree(const TreeNode &node);
+    // Hands what the buffer holds to the sink.
+    void flush();
+
+private:
+    static constexpr size_t kChunkBytes = 64 * 1024;
+    void putInt(qint32 value);
+    void putBytes(const char *bytes, size_t size);
+
+    Sink m_sink;
+    DataSizeRequest m_dataSize;
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_used = 0;
+    struct Step {
+        const TreeNode *node;
+        qint32 level;
+    };
+    std::vector<Step> m_stack;
+};
+
+// A channel document file written one top-level node at a time, for a writer that does not know the
+// number of top-level nodes in advance (the count is filled in by commit()). Written whole or not at
+// all: nothing reaches path before commit() succeeds, and a file never committed is discarded.
+class StreamedDocumentFile final {
+public:
+    explicit StreamedDocumentFile(const QString &path);
+    ~StreamedDocumentFile();
+    StreamedDocumentFile(const StreamedDocumentFile &) = delete;
+    StreamedDocumentFile &operator=(const StreamedDocumentFile &) = delete;
+
+    void setDataSizeRequest(DocumentRecordWriter::DataSizeRequest dataSize) {
+        m_writer.setDataSizeRequest(std::move(dataSize));
+    }
+    bool open();
+    // Writes topLevel with its subtree as the next top-level record.
+    void append(const TreeNode &topLevel);
+    bool commit();
+    // Why open() or commit() failed: "Cannot create file <path>".
+    QString errorString() const;
+
+private:
+    QSaveFile m_file;
+    DocumentRecordWriter m_writer;
+    qint32 m_count = 0;
 };
 
 // Shorthands without callbacks; error (may be null) receives the error text.

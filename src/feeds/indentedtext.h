@@ -34,8 +34,8 @@ public:
     }
     // Removes lines [from, from + count).
     void remove(size_t from, size_t count = 1);
-    // Removes up to count characters c from the start of line i.
-    void trimStart(size_t i, char c, size_t count);
+    // Removes count characters (at most the whole line) from the start of line i.
+    void dropPrefix(size_t i, size_t count);
     std::vector<std::string> toStrings() const;
     void clear() {
         m_text.clear();
@@ -49,15 +49,69 @@ private:
     };
     std::string m_text;
     std::vector<Span> m_lines;
+    std::string m_scratch;
 };
 
-// Splits text into lines at CR LF, lone CR or lone LF (a final line break adds no empty line).
+// Calls f(line) for each line of text: lines end at CR LF, lone CR or lone LF, and a final line break adds
+// no empty line (an empty text has no lines).
+template <typename F> void forEachLine(std::string_view text, F &&f) {
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t j = i;
+        while (j < text.size() && text[j] != '\n' && text[j] != '\r') {
+            ++j;
+        }
+        f(text.substr(i, j - i));
+        if (j < text.size() && text[j] == '\r' && j + 1 < text.size() && text[j + 1] == '\n') {
+            ++j;
+        }
+        i = j + 1;
+    }
+}
+
+// Calls f(line) for each line of a node text written at depth: the first line (empty for an empty text)
+// carries one TAB per level of depth, the lines after a line break start at the left margin. scratch holds
+// the indented first line while f runs.
+template <typename F>
+void forEachIndentedLine(int depth, std::string_view text, std::string &scratch, F &&f) {
+    scratch.assign(size_t(depth > 0 ? depth : 0), '\t');
+    bool first = true;
+    forEachLine(text, [&](std::string_view line) {
+        if (first) {
+            first = false;
+            scratch.append(line);
+            f(std::string_view(scratch));
+        } else {
+            f(line);
+        }
+    });
+    if (first) {
+        f(std::string_view(scratch));
+    }
+}
+
+// Reads indented lines one at a time into a tree, by the reading rules: a line's level is the number of
+// TAB or blank characters that begin it; the first line becomes a top-level node; every further line
+// becomes a node at depth = its level, under the last node placed one level up. A level more than one
+// deeper than the previous node's depth fails with "Invalid level (%d) for item "%s"".
+class IndentedTreeReader final {
+public:
+    explicit IndentedTreeReader(channel::ChannelTree &tree) : m_tree(tree) {}
+    // Places one line as a new node of the tree; false (error set, nothing added) on a level jump.
+    bool add(std::string_view line, QString *error);
+    // Forgets the lines read so far (the caller empties the tree).
+    void restart() { m_path.clear(); }
+
+private:
+    channel::ChannelTree &m_tree;
+    std::vector<channel::TreeNode *> m_path; // the last node placed at each depth, down to the previous node
+};
+
+// Splits text into lines (forEachLine).
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// Reads lines back as the nodes of tree (its old nodes are replaced). A line's level is the number of TAB or
-// blank characters that begin it. The first line becomes a top-level node; every further line becomes a node
-// at depth = its level, under the last node one level up; a level more than one deeper than the previous
-// node's depth fails with "Invalid level (%d) for item "%s"" in error and leaves tree unchanged.
+// Reads lines back as the nodes of tree (its old nodes are replaced) by IndentedTreeReader's rules; on a
+// level jump, fails with its error and leaves tree unchanged.
 bool readIndentedLines(const IndentedLines &lines, channel::ChannelTree &tree, QString *error);
 bool readIndentedLines(const std::vector<std::string> &lines, channel::ChannelTree &tree, QString *error);
 

@@ -15,8 +15,8 @@ namespace tidewell::feeds {
 // drop the top-level declaration, comments and DTD and the channel's generator and lastBuildDate; turn
 // the rest into indented lines; drop the rss line (and any top-level lines ahead of it, such as a style
 // sheet instruction); lift the channel's content by two levels; read the lines back as a tree; rename
-// items "item - " + title; write the document. The lines stay in memory, so a failed import writes
-// nothing at the output path.
+// items "item - " + title; write the document. The lines never pass through a file, so a failed import
+// writes nothing at the output path; for the usual feed they are placed in the tree as they are made.
 class RssImport final {
 public:
     struct Result {
@@ -26,8 +26,13 @@ public:
         QString warning;    // the feed was not well-formed and was imported as far as it could be read
     };
 
+    // How the result tree is made. Direct builds it while the scan runs and takes the Lines road only for
+    // a feed of unusual shape (no channel element, several, a level jump); Lines always collects the whole
+    // indented lines first and reshapes them. Both give the same result; Lines is there to show that.
+    enum class Road { Direct, Lines };
+
     // Import of the file at path (Button1Click + cleanrss). Status texts go to the status line.
-    static Result importFile(const QString &path);
+    static Result importFile(const QString &path, Road road = Road::Direct);
 
     // The steps after the scan: lines of the pruned tree -> result tree (lines is consumed).
     static bool reshape(IndentedLines &lines, channel::ChannelTree &result, QString *error);

@@ -45,17 +45,24 @@ void assign(std::string &out, const xmlChar *value) {
 
 void normalizeInto(std::string &out, std::string_view input) {
     out.clear();
-    bool pendingBlank = false;
-    for (const char c : input) {
-        if (isBlank(c)) {
-            pendingBlank = !out.empty();
-            continue;
+    // Copies each run of other characters at once, with one blank between runs.
+    size_t i = 0;
+    for (;;) {
+        while (i < input.size() && isBlank(input[i])) {
+            ++i;
         }
-        if (pendingBlank) {
+        if (i == input.size()) {
+            return;
+        }
+        size_t end = i;
+        while (end < input.size() && !isBlank(input[end])) {
+            ++end;
+        }
+        if (!out.empty()) {
             out += ' ';
-            pendingBlank = false;
         }
-        out += c;
+        out.append(input.substr(i, end - i));
+        i = end;
     }
 }
 } // namespace

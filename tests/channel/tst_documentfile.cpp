@@ -2,6 +2,7 @@
 #include "treetext.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -65,6 +66,7 @@ private Q_SLOTS:
     void missingFile_cannotOpen();
     void unwritablePath_cannotCreate();
     void streamForms();
+    void streamedFile_landsWholeOnCommit();
 };
 
 void TestDocumentFile::encode_data() {
@@ -286,6 +288,35 @@ void TestDocumentFile::streamForms() {
     QCOMPARE(treeToText(loaded), treeToText(tree));
     QVERIFY(file.LoadTreeFromStream(loaded, nullptr)); // a missing stream changes nothing
     QCOMPARE(loaded.topLevelCount(), 2);
+}
+
+void TestDocumentFile::streamedFile_landsWholeOnCommit() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.chf"));
+    QVERIFY(saveChannelDocument(treeFromText("Old"), path));
+    const QByteArray old = DocumentFile().encode(treeFromText("Old"));
+    const ChannelTree tree = treeFromText("[1] Title\n\tx\n[2] item - a\n\ttitle\n\t\ta\nlink\n\ty");
+    const auto fileBytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    {
+        // Dropped before its commit: the file at path is untouched.
+        StreamedDocumentFile abandoned(path);
+        QVERIFY(abandoned.open());
+        abandoned.append(*tree.topLevel(0));
+    }
+    QCOMPARE(fileBytes(), old);
+    StreamedDocumentFile streamed(path);
+    QVERIFY(streamed.open());
+    for (int i = 0; i < tree.topLevelCount(); ++i) {
+        streamed.append(*tree.topLevel(i));
+        QCOMPARE(fileBytes(), old);
+    }
+    QVERIFY(streamed.commit());
+    // The count filled in at the end: the same bytes as a tree written whole.
+    QCOMPARE(fileBytes(), DocumentFile().encode(tree));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.chf")});
 }
 
 QTEST_GUILESS_MAIN(TestDocumentFile)

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void refused_data();
     void refused();
     void invalidLevel_writesNothing();
+    void roads_giveTheSameDocument_data();
+    void roads_giveTheSameDocument();
     void existingDocument_isReplaced();
     void outputPath_data();
     void outputPath();
@@ -229,6 +231,74 @@ void TestRssImport::invalidLevel_writesNothing() {
     QVERIFY(!result.ok);
     QCOMPARE(result.error, QStringLiteral("Invalid level (12) for item \"<p>indented</p>\""));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("deep-cdata.chf"))));
+}
+
+void TestRssImport::roads_giveTheSameDocument_data() {
+    QTest::addColumn<QString>("fixtureName"); // empty: content
+    QTest::addColumn<QByteArray>("content");
+    for (const char *name : {"sample.rss", "namespaces.rss", "multiline-cdata.rss", "broken.rss",
+                             "deep-cdata.rss", "latin1.rss"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QByteArray();
+    }
+    QByteArray items;
+    for (int i = 0; i < 300; ++i) {
+        items += "<item><title>t" + QByteArray::number(i) + "</title><category><x>deep</x></category>" +
+                 (i % 7 == 0 ? "<description><![CDATA[one\n\ttwo]]></description>" : "") + "</item>";
+    }
+    QTest::newRow("many items") << QString() << "<rss><channel><title>T</title>" + items + "</channel></rss>";
+    QTest::newRow("no channel") << QString()
+                                << QByteArray("<rss><title>T</title><item><title>A</title></item></rss>");
+    QTest::newRow("two channels")
+        << QString()
+        << QByteArray("<rss><channel><title>A</title><item><title>x</title></item></channel>"
+                      "<channel><title>B</title></channel></rss>");
+    QTest::newRow("text line reading as the channel")
+        << QString()
+        << QByteArray("<rss><channel><title>T</title><item><description><![CDATA[a\n\tchannel\nb]]>"
+                      "</description></item></channel></rss>");
+    QTest::newRow("text lines starting with blanks")
+        << QString()
+        << QByteArray(
+               "<rss><channel><title>T</title><item><title>A</title><description><![CDATA[x\n y\n  z]]>"
+               "</description></item><item><title>B</title></item></channel></rss>");
+    QTest::newRow("item inside item")
+        << QString()
+        << QByteArray(
+               "<rss><channel><item><title>a</title><item><title>b</title></item></item></channel></rss>");
+    QTest::newRow("element after the channel")
+        << QString() << QByteArray("<rss><channel><title>T</title></channel><extra>e</extra></rss>");
+    QTest::newRow("empty rss") << QString() << QByteArray("<rss/>");
+    QTest::newRow("lines ahead of rss")
+        << QString() << QByteArray("<?a x?><?b y?><rss><channel><title>T</title></channel></rss>");
+}
+
+// The import builds the usual feed's document while it scans and takes the road through the whole lines
+// only for unusual shapes; both must give the same bytes, or the same error.
+void TestRssImport::roads_giveTheSameDocument() {
+    QFETCH(QString, fixtureName);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    QString path;
+    if (fixtureName.isEmpty()) {
+        path = dir.filePath(QStringLiteral("feed.rss"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    } else {
+        path = copied(dir, fixtureName.toLatin1().constData());
+    }
+    const auto run = [&path](RssImport::Road road) {
+        const RssImport::Result result = RssImport::importFile(path, road);
+        QFile document(result.outputPath);
+        const QByteArray bytes = document.open(QIODevice::ReadOnly) ? document.readAll() : QByteArray();
+        document.remove();
+        return QStringList{QString::number(result.ok), result.error, result.warning,
+                           QString::fromLatin1(bytes.toHex())};
+    };
+    const QStringList lines = run(RssImport::Road::Lines);
+    const QStringList direct = run(RssImport::Road::Direct);
+    QCOMPARE(direct, lines);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no scratch file left behind
 }
 
 void TestRssImport::existingDocument_isReplaced() {
