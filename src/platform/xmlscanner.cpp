@@ -215,7 +215,8 @@ bool XmlScanner::startRecovery() {
         if (!m_file->seek(0)) {
             return false;
         }
-        m_bytes = m_file->read(kMaxDocumentSize);
+        // Asking for the file's size, not for the limit: a read of the limit reserves that much memory.
+        m_bytes = m_file->read(std::min(m_file->size(), kMaxDocumentSize));
         m_file.reset();
     }
     m_reader->document = xmlReadMemory(m_bytes.constData(), int(m_bytes.size()), nullptr, m_encoding,
