@@ -39,6 +39,16 @@ QString copied(const QTemporaryDir &dir, const char *name, const QString &as = Q
     return target;
 }
 
+// Writes content into dir as a file of that name.
+QString written(const QTemporaryDir &dir, const QByteArray &content, const char *name = "in.rss") {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write %s", name);
+    }
+    return path;
+}
+
 ChannelTree loaded(const QString &path) {
     ChannelTree tree;
     QString error;
@@ -210,15 +220,7 @@ void TestRssImport::refused() {
     QFETCH(QByteArray, content);
     QFETCH(QString, error);
     QTemporaryDir dir;
-    QString path;
-    if (content.isEmpty()) {
-        path = copied(dir, "feed.rdf");
-    } else {
-        path = dir.filePath(QStringLiteral("in.rss"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content.trimmed());
-    }
+    const QString path = content.isEmpty() ? copied(dir, "feed.rdf") : written(dir, content.trimmed());
     const RssImport::Result result = RssImport::importFile(path);
     QVERIFY(!result.ok);
     QCOMPARE(result.error, error);
@@ -278,15 +280,8 @@ void TestRssImport::roads_giveTheSameDocument() {
     QFETCH(QString, fixtureName);
     QFETCH(QByteArray, content);
     QTemporaryDir dir;
-    QString path;
-    if (fixtureName.isEmpty()) {
-        path = dir.filePath(QStringLiteral("feed.rss"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    } else {
-        path = copied(dir, fixtureName.toLatin1().constData());
-    }
+    const QString path =
+        fixtureName.isEmpty() ? written(dir, content) : copied(dir, fixtureName.toLatin1().constData());
     const auto run = [&path](RssImport::Road road) {
         const RssImport::Result result = RssImport::importFile(path, road);
         QFile document(result.outputPath);
