@@ -246,8 +246,6 @@ void DocumentFile::writeRecords(const ChannelTree &tree,
 StreamedDocumentFile::StreamedDocumentFile(const QString &path)
     : m_file(path), m_writer([this](const char *bytes, size_t size) { m_file.write(bytes, qint64(size)); }) {}
 
-StreamedDocumentFile::~StreamedDocumentFile() = default;
-
 bool StreamedDocumentFile::open() {
     if (!m_file.open(QIODevice::WriteOnly)) {
         return false;

@@ -8,7 +8,6 @@
 #include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
-#include <string>
 #include <vector>
 
 class QIODevice;
@@ -97,7 +96,6 @@ private:
 class StreamedDocumentFile final {
 public:
     explicit StreamedDocumentFile(const QString &path);
-    ~StreamedDocumentFile();
     StreamedDocumentFile(const StreamedDocumentFile &) = delete;
     StreamedDocumentFile &operator=(const StreamedDocumentFile &) = delete;
 

@@ -99,8 +99,6 @@ public:
     explicit IndentedTreeReader(channel::ChannelTree &tree) : m_tree(tree) {}
     // Places one line as a new node of the tree; false (error set, nothing added) on a level jump.
     bool add(std::string_view line, QString *error);
-    // Forgets the lines read so far (the caller empties the tree).
-    void restart() { m_path.clear(); }
 
 private:
     channel::ChannelTree &m_tree;

@@ -86,9 +86,7 @@ template <typename Sink> bool scanFeed(const QString &path, Sink &sink, QString 
     bool sawRss = false;
     int skipDepth = -1; // depth of a pruned element whose subtree is being skipped
     std::string scratch;
-    if (scanner.loadFile(path)) {
-        sink.reserveFor(QFileInfo(path).size());
-    }
+    scanner.loadFile(path);
     while (scanner.next()) {
         const XmlScanner::Part &part = scanner.part();
         if (part.kind == XmlScanner::PartKind::Restart) {
@@ -135,11 +133,6 @@ template <typename Sink> bool scanFeed(const QString &path, Sink &sink, QString 
 // Collects the indented lines of the pruned tree, for reshape().
 struct LinesSink {
     IndentedLines &lines;
-    void reserveFor(qint64 fileSize) {
-        // The lines hold at most the document's text, one line for every few bytes of markup.
-        const size_t size = size_t(fileSize);
-        lines.reserve(size + size / 8, size / 16);
-    }
     bool restart() {
         lines.clear();
         return true;
@@ -159,9 +152,7 @@ void renameItems(ChannelTree &tree) {
             const TreeNode *child = node->child(i);
             if (child->text == "title") {
                 // A title without text gives the label with an empty title, so the item still opens as one.
-                const TreeNode *value = child->firstChild();
-                node->text.assign("item - ");
-                node->text.append(value ? value->text : std::string());
+                node->text = "item - " + channel::sectionValue(child);
             }
         }
     }
@@ -180,7 +171,6 @@ public:
     explicit ChannelBuilder(channel::StreamedDocumentFile &document)
         : m_reader(m_tree), m_document(document) {}
 
-    void reserveFor(qint64) {}
     bool restart() {
         m_failed = true;
         return false;
@@ -326,6 +316,9 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
     if (!direct) {
         // An unusual shape (no channel element, several, a level jump, a feed read again by the
         // scanner's recovery), or no document could be started: scan again for the whole lines.
+        // The lines hold at most the document's text, one line for every few bytes of markup.
+        const size_t size = size_t(std::max<qint64>(QFileInfo(path).size(), 0));
+        lines.reserve(size + size / 8, size / 16);
         LinesSink sink{lines};
         isRss = scanFeed(path, sink, &scanError);
     }
