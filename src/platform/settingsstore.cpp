@@ -2,7 +2,9 @@
 
 #include "platform/folders.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <QFile>
 #include <QSaveFile>
 
@@ -68,26 +70,22 @@ Key &ensureKey(Document &doc, const QString &path) {
     return *findKey(doc, path);
 }
 
+// The characters a quoted text writes as a backslash and a letter, and those letters.
+struct Escape {
+    char16_t raw;
+    char16_t letter;
+};
+constexpr Escape kEscapes[] = {{u'\\', u'\\'}, {u'"', u'"'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
+
 QString quoted(const QString &text) {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '"':
-            out += QStringLiteral("\\\"");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        default:
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [c](const Escape &e) { return e.raw == c.unicode(); });
+        if (escape != std::end(kEscapes)) {
+            out += QLatin1Char('\\');
+            out += QChar(escape->letter);
+        } else {
             out += c;
         }
     }
@@ -134,25 +132,13 @@ public:
             if (m_pos >= m_line.size()) {
                 return std::nullopt;
             }
-            switch (m_line[m_pos++].unicode()) {
-            case '\\':
-                out += QLatin1Char('\\');
-                break;
-            case '"':
-                out += QLatin1Char('"');
-                break;
-            case 'n':
-                out += QLatin1Char('\n');
-                break;
-            case 'r':
-                out += QLatin1Char('\r');
-                break;
-            case 't':
-                out += QLatin1Char('\t');
-                break;
-            default:
+            const char16_t letter = m_line[m_pos++].unicode();
+            const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                             [letter](const Escape &e) { return e.letter == letter; });
+            if (escape == std::end(kEscapes)) {
                 return std::nullopt;
             }
+            out += QChar(escape->raw);
         }
         return std::nullopt; // no closing quote
     }
