@@ -4,25 +4,30 @@
 #include <QByteArray>
 #include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
-struct _xmlError;
 class QFile;
 
 namespace tidewell::platform {
 
-// A pull scanner over an XML document held in memory (libxml2's text reader underneath). It delivers
-// the parts of the document in order: the XML declaration, comments, processing instructions, the
-// document type declaration, start, empty-element and end tags, text and CDATA sections.
+// A pull scanner over an XML document (libxml2's push parser underneath, fed a chunk at a time). It
+// delivers the parts of the document in order: the XML declaration, comments, processing instructions,
+// the document type declaration, start, empty-element and end tags, text and CDATA sections.
 //
-// It never loads a DTD or an external entity and never touches the network; internal entities are
-// expanded within libxml2's amplification limits, so an entity that expands a billion times stops the
-// scan with an error instead of filling memory. Every delivered text is UTF-8: a document is decoded
-// from the encoding its declaration names, and a document without a declaration that is not valid UTF-8
-// is read as Windows-1252.
+// It never loads a DTD or an external entity and never touches the network. HTML's named character
+// references ("&eacute;", "&nbsp;", the whole HTML 4 set, which RSS 0.91's DTD declares) become their
+// characters without any DTD: before the parser sees the bytes, every such reference outside CDATA
+// sections, comments, processing instructions and the document type declaration is rewritten as the
+// numeric reference of its character (a name the document declares itself is left to the parser).
+// Internal entities are expanded within libxml2's amplification limits, so an entity that expands a
+// billion times stops the scan with an error instead of filling memory. Every delivered text is UTF-8:
+// a document is decoded from the encoding its declaration names, and a document without a declaration
+// that is not valid UTF-8 is read as Windows-1252.
 //
-// A document that is not well-formed is scanned as far as it can be read (see recover); errorString()
-// tells what was wrong.
+// A document that is not well-formed is scanned past its errors in one pass (see recover): only the
+// broken spot is lost, and memory stays what a well-formed document of that size needs; errorString()
+// tells what was wrong first.
 class XmlScanner final {
 public:
     enum class PartKind {
@@ -34,10 +39,7 @@ public:
         EmptyTag,
         EndTag,
         Text,
-        CData,
-        // Only with recover on: the document is not well-formed, and its parts are delivered once more
-        // from the start as far as they can be read. Whatever was built from earlier parts is discarded.
-        Restart
+        CData
     };
     struct Attribute {
         std::string name;
@@ -68,10 +70,14 @@ public:
 
     // Normalisation: text parts lose leading and trailing blanks, tabs, CR and LF, inner runs of them
     // become one blank, and a text part left empty is skipped. CDATA sections are delivered unchanged.
+    // Off, the text of an element comes as one part however the parser split it (a character reference,
+    // a chunk boundary), with its line breaks.
     bool normalize = false;
     bool readAttributes = true;
-    // A document that is not well-formed is read again in libxml2's recovery mode (announced by a
-    // Restart part); off, the scan simply ends at the first error.
+    // A document that is not well-formed is read on past its errors in libxml2's recovery mode (an
+    // undefined entity is dropped, an unclosed tag is closed); off, the scan ends at the first error.
+    // With recover on, elements still open when the document ends get their end tags, so start and end
+    // tags always pair.
     bool recover = false;
 
     // Moves to the next part; false at the end of the document or at the first error that stops it.
@@ -84,22 +90,17 @@ public:
 private:
     struct Reader;
     bool start();
-    bool startRecovery();
     void fail(const QString &message);
-    static void onError(void *self, ::_xmlError *error);
-
-    static int readFile(void *self, char *buffer, int length);
 
     QByteArray m_bytes;
     std::unique_ptr<QFile> m_file; // the file read while scanning (m_bytes empty then)
     QByteArray m_head;             // its first bytes, for the declaration
-    qint64 m_streamed = 0;
+    qint64 m_fed = 0;              // bytes handed to the parser so far
     std::unique_ptr<Reader> m_reader;
     Part m_part;
     QString m_error;
     bool m_started = false;
     bool m_pendingDeclaration = false;
-    bool m_recovering = false;
     const char *m_encoding = nullptr;
     std::string m_declaration;
 };
