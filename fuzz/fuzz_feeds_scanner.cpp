@@ -1,6 +1,6 @@
-// libFuzzer target for the RSS import's road from bytes to a channel tree: the XML scanner (recovery and
-// normalisation on, as the import runs it) delivers the parts, they become indented lines, and the lines
-// are reshaped into the result tree. Any bytes must end in a tree or an error text; never a crash, a read
+// libFuzzer target for the road from bytes to a channel tree: the XML scanner (recovery and normalisation
+// on) delivers the parts, with start and end tags paired, they become indented nodes, and the nodes are
+// reshaped into the result tree. Any bytes must end in a tree or an error text; never a crash, a read
 // past the input, a hang or unbounded memory (entity expansion is bounded by the scanner).
 
 #include "feeds/indentedtext.h"
@@ -19,15 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     scanner.loadBytes(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     tidewell::feeds::IndentedLines lines;
     int depth = 0;
+    int open = 0; // start tags without their end tag yet
     size_t parts = 0;
     while (scanner.next()) {
         const XmlScanner::Part &part = scanner.part();
         if (part.depth < 0) {
             std::abort();
-        }
-        if (part.kind == XmlScanner::PartKind::Restart) {
-            lines.clear();
-            continue;
         }
         // A part is never deeper than one below the element it is in, nor produced out of nothing.
         if (part.kind != XmlScanner::PartKind::EndTag && part.depth > depth + 1 && !lines.empty()) {
@@ -36,7 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (++parts > 4 * size + 64) {
             std::abort(); // more parts than the input can hold
         }
+        if (part.kind == XmlScanner::PartKind::StartTag) {
+            ++open;
+        }
         if (part.kind == XmlScanner::PartKind::EndTag) {
+            if (--open < 0 || part.depth != open) {
+                std::abort(); // an end tag always closes the innermost open element
+            }
             continue;
         }
         depth = part.depth;
@@ -45,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                 ? part.name
                 : part.content;
         lines.append(part.depth, text);
+    }
+    if (open != 0) {
+        std::abort(); // a recovered document ends with every element closed
     }
     tidewell::channel::ChannelTree tree;
     QString error;

@@ -11,47 +11,46 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-void IndentedLines::appendLine(std::string_view line) {
-    m_lines.push_back({m_text.size(), line.size()});
-    m_text.append(line);
+void IndentedLines::append(int depth, std::string_view text, Kind kind) {
+    m_nodes.push_back({m_text.size(), text.size(), std::max(depth, 0), kind});
+    m_text.append(text);
 }
 
-void IndentedLines::append(int depth, std::string_view text) {
-    forEachIndentedLine(depth, text, m_scratch, [this](std::string_view line) { appendLine(line); });
+void IndentedLines::appendLine(std::string_view line) {
+    size_t level = 0;
+    while (level < line.size() && (line[level] == '\t' || line[level] == ' ')) {
+        ++level;
+    }
+    append(int(std::min<size_t>(level, size_t(INT32_MAX))), line.substr(level));
 }
 
 void IndentedLines::remove(size_t from, size_t count) {
-    if (from >= m_lines.size()) {
+    if (from >= m_nodes.size()) {
         return;
     }
-    count = std::min(count, m_lines.size() - from);
-    m_lines.erase(m_lines.begin() + std::ptrdiff_t(from), m_lines.begin() + std::ptrdiff_t(from + count));
+    count = std::min(count, m_nodes.size() - from);
+    m_nodes.erase(m_nodes.begin() + std::ptrdiff_t(from), m_nodes.begin() + std::ptrdiff_t(from + count));
 }
 
-void IndentedLines::dropPrefix(size_t i, size_t count) {
-    Span &span = m_lines[i];
-    count = std::min(count, span.length);
-    span.offset += count;
-    span.length -= count;
+void IndentedLines::lift(int levels) {
+    for (Node &node : m_nodes) {
+        node.depth = std::max(node.depth - levels, 0);
+    }
 }
 
 std::vector<std::string> IndentedLines::toStrings() const {
     std::vector<std::string> out;
     out.reserve(size());
     for (size_t i = 0; i < size(); ++i) {
-        out.emplace_back((*this)[i]);
+        out.emplace_back(size_t(depth(i)), '\t');
+        out.back().append((*this)[i]);
     }
     return out;
 }
 
-bool IndentedTreeReader::add(std::string_view line, QString *error) {
-    size_t level = 0;
-    while (level < line.size() && (line[level] == '\t' || line[level] == ' ')) {
-        ++level;
-    }
-    const std::string_view text = line.substr(level);
-    // The first line is top level whatever its indentation; m_path.size() is the previous node's depth + 1.
-    const size_t depth = m_path.empty() ? 0 : level;
+bool IndentedTreeReader::add(int level, std::string_view text, QString *error) {
+    // The first node is top level whatever its level; m_path.size() is the previous node's depth + 1.
+    const size_t depth = m_path.empty() ? 0 : size_t(std::max(level, 0));
     if (depth > m_path.size()) {
         if (error) {
             *error = QStringLiteral("Invalid level (%1) for item \"%2\"")
@@ -70,7 +69,7 @@ bool readIndentedLines(const IndentedLines &lines, ChannelTree &tree, QString *e
     ChannelTree built;
     IndentedTreeReader reader(built);
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!reader.add(lines[i], error)) {
+        if (!reader.add(lines.depth(i), lines[i], error)) {
             return false;
         }
     }

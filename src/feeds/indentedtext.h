@@ -2,6 +2,7 @@
 
 #include "channel/channeltree.h"
 
+#include <cstdint>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -9,47 +10,57 @@
 
 namespace tidewell::feeds {
 
-// The indented tree text the import passes its trees through: one line per node in pre-order, one TAB
-// per level of depth before the node's text. A node text holding line breaks becomes several lines.
+// The import's trees between scan and result: the nodes in pre-order, each with its depth and its text.
+// This is the indented tree text (one line per node, one TAB per level before its text) with each line's
+// level kept beside its text instead of in front of it, so that a text's line breaks and its leading
+// blanks or TABs stay in the one node and never change the tree.
 //
-// The lines live in one buffer with an index of line spans, so a feed of a million nodes costs no
-// allocation per line, and cutting a line or characters off its start moves no text.
+// The texts live in one buffer with an index of spans, so a feed of a million nodes costs no allocation
+// per node, and removing nodes or lifting them moves no text.
 class IndentedLines final {
 public:
-    // Appends the lines of a node text at a depth (tabs, text; split at CR LF, lone CR and lone LF).
-    void append(int depth, std::string_view text);
-    // Room for text bytes and lines, so a large document's lines are not copied as they grow (pages
-    // reserved but never used cost no memory).
-    void reserve(size_t bytes, size_t lines) {
-        m_text.reserve(bytes);
-        m_lines.reserve(lines);
-    }
-    // Appends one line as it stands.
-    void appendLine(std::string_view line);
+    // A section (an element, an attribute's "@" section, a comment ...) or the value of one (a text).
+    enum class Kind : std::uint8_t { Section, Value };
 
-    size_t size() const { return m_lines.size(); }
-    bool empty() const { return m_lines.empty(); }
-    std::string_view operator[](size_t i) const {
-        return std::string_view(m_text).substr(m_lines[i].offset, m_lines[i].length);
+    // Appends one node at a depth (negative counts as 0).
+    void append(int depth, std::string_view text, Kind kind = Kind::Section);
+    // Appends one line of the indented text form: its level is the number of TAB or blank characters
+    // that begin it, its text the rest.
+    void appendLine(std::string_view line);
+    // Room for text bytes and nodes, so a large document's nodes are not copied as they grow (pages
+    // reserved but never used cost no memory).
+    void reserve(size_t bytes, size_t nodes) {
+        m_text.reserve(bytes);
+        m_nodes.reserve(nodes);
     }
-    // Removes lines [from, from + count).
+
+    size_t size() const { return m_nodes.size(); }
+    bool empty() const { return m_nodes.empty(); }
+    std::string_view operator[](size_t i) const {
+        return std::string_view(m_text).substr(m_nodes[i].offset, m_nodes[i].length);
+    }
+    int depth(size_t i) const { return m_nodes[i].depth; }
+    Kind kind(size_t i) const { return m_nodes[i].kind; }
+    // Removes nodes [from, from + count).
     void remove(size_t from, size_t count = 1);
-    // Removes count characters (at most the whole line) from the start of line i.
-    void dropPrefix(size_t i, size_t count);
+    // Moves every node up by levels; a node never rises above the top level.
+    void lift(int levels);
+    // The nodes as lines of the indented text form (TABs, then the text).
     std::vector<std::string> toStrings() const;
     void clear() {
         m_text.clear();
-        m_lines.clear();
+        m_nodes.clear();
     }
 
 private:
-    struct Span {
+    struct Node {
         size_t offset;
         size_t length;
+        int depth;
+        Kind kind;
     };
     std::string m_text;
-    std::vector<Span> m_lines;
-    std::string m_scratch;
+    std::vector<Node> m_nodes;
 };
 
 // Calls f(line) for each line of text: lines end at CR LF, lone CR or lone LF, and a final line break adds
@@ -69,36 +80,15 @@ template <typename F> void forEachLine(std::string_view text, F &&f) {
     }
 }
 
-// Calls f(line) for each line of a node text written at depth: the first line (empty for an empty text)
-// carries one TAB per level of depth, the lines after a line break start at the left margin. scratch holds
-// the indented first line while f runs.
-template <typename F>
-void forEachIndentedLine(int depth, std::string_view text, std::string &scratch, F &&f) {
-    scratch.assign(size_t(depth > 0 ? depth : 0), '\t');
-    bool first = true;
-    forEachLine(text, [&](std::string_view line) {
-        if (first) {
-            first = false;
-            scratch.append(line);
-            f(std::string_view(scratch));
-        } else {
-            f(line);
-        }
-    });
-    if (first) {
-        f(std::string_view(scratch));
-    }
-}
-
-// Reads indented lines one at a time into a tree, by the reading rules: a line's level is the number of
-// TAB or blank characters that begin it; the first line becomes a top-level node; every further line
-// becomes a node at depth = its level, under the last node placed one level up. A level more than one
-// deeper than the previous node's depth fails with "Invalid level (%d) for item "%s"".
+// Reads nodes one at a time into a tree, by the reading rules of the indented tree text: the first node
+// becomes a top-level node whatever its level; every further node becomes a node at depth = its level,
+// under the last node placed one level up. A level more than one deeper than the previous node's depth
+// fails with "Invalid level (%d) for item "%s"".
 class IndentedTreeReader final {
 public:
     explicit IndentedTreeReader(channel::ChannelTree &tree) : m_tree(tree) {}
-    // Places one line as a new node of the tree; false (error set, nothing added) on a level jump.
-    bool add(std::string_view line, QString *error);
+    // Places one node; false (error set, nothing added) on a level jump.
+    bool add(int level, std::string_view text, QString *error);
 
 private:
     channel::ChannelTree &m_tree;
@@ -108,9 +98,10 @@ private:
 // Splits text into lines (forEachLine).
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// Reads lines back as the nodes of tree (its old nodes are replaced) by IndentedTreeReader's rules; on a
-// level jump, fails with its error and leaves tree unchanged.
+// Reads nodes back as tree (its old nodes are replaced) by IndentedTreeReader's rules; on a level jump,
+// fails with its error and leaves tree unchanged.
 bool readIndentedLines(const IndentedLines &lines, channel::ChannelTree &tree, QString *error);
+// The same for lines of the indented text form.
 bool readIndentedLines(const std::vector<std::string> &lines, channel::ChannelTree &tree, QString *error);
 
 } // namespace tidewell::feeds

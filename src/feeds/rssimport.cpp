@@ -7,6 +7,7 @@
 #include "platform/statusline.h"
 #include "platform/xmlscanner.h"
 
+#include <algorithm>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -25,7 +26,10 @@ void statusmsg(const QString &text) {
     platform::StatusLine::current().statusmsg(text);
 }
 
-// The text of the scanned tree's node for a part (scratch holds it when it is made up).
+using Kind = IndentedLines::Kind;
+
+// The text of the scanned tree's node for a part that is no element and no text (scratch holds it when
+// it is made up).
 std::string_view nodeText(const XmlScanner::Part &part, std::string &scratch) {
     switch (part.kind) {
     case XmlScanner::PartKind::XmlDeclaration:
@@ -37,11 +41,8 @@ std::string_view nodeText(const XmlScanner::Part &part, std::string &scratch) {
         return scratch;
     case XmlScanner::PartKind::DocumentType:
         return "DTD";
-    case XmlScanner::PartKind::StartTag:
-    case XmlScanner::PartKind::EmptyTag:
-        return part.name;
     default:
-        return part.content;
+        return part.name;
     }
 }
 
@@ -56,92 +57,329 @@ bool prunedAt(int depth, std::string_view text) {
     return false;
 }
 
-bool startsIndented(std::string_view line) {
-    return !line.empty() && (line[0] == '\t' || line[0] == ' ');
+// The node of the channel element, whose content is lifted.
+bool isChannel(int depth, std::string_view text, Kind kind) {
+    return depth == 1 && kind == Kind::Section && equalsIgnoringCase(text, "channel");
 }
 
-// The line of the channel element, whose content is lifted.
-bool isChannelLine(std::string_view line) {
-    return equalsIgnoringCase(line, "\tchannel");
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// A line lifted by two levels with the channel's content: up to two leading tabs go, never text (a line of
-// a multi-line text that does not start with tabs keeps its characters).
-std::string_view liftedLine(std::string_view line) {
-    size_t n = 0;
-    while (n < 2 && n < line.size() && line[n] == '\t') {
-        ++n;
+bool isNamespaceDeclaration(std::string_view name) {
+    return name == "xmlns" || name.starts_with("xmlns:");
+}
+
+// Elements whose content is text: markup a feed put inside one unescaped (<description><p>..</p>) is
+// that text, not elements of the channel.
+bool isTextElement(std::string_view name) {
+    static constexpr std::string_view kNames[] = {"title",
+                                                  "description",
+                                                  "link",
+                                                  "author",
+                                                  "category",
+                                                  "comments",
+                                                  "copyright",
+                                                  "managingEditor",
+                                                  "webMaster",
+                                                  "language",
+                                                  "pubDate",
+                                                  "lastBuildDate",
+                                                  "docs",
+                                                  "generator",
+                                                  "ttl",
+                                                  "rating",
+                                                  "guid",
+                                                  "source",
+                                                  "content:encoded",
+                                                  "itunes:summary",
+                                                  "itunes:subtitle",
+                                                  "media:description",
+                                                  "media:title",
+                                                  "dc:description",
+                                                  "dc:title",
+                                                  "dc:creator"};
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+// Appends text as markup would hold it: & < > escaped, and " as well in an attribute value.
+void appendEscaped(std::string &out, std::string_view text, bool attribute) {
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += attribute ? "&quot;" : "\"";
+            break;
+        default:
+            out += c;
+        }
     }
-    return line.substr(n);
 }
 
-// Scans the file and hands every node of the pruned document tree, in pre-order, to sink.node(depth, text);
-// sink.restart() when the scanner starts over in recovery mode. A sink's node() or restart() returning
-// false ends the scan early. False when no node is "rss" (only meaningful for a scan that ran to the end).
+// The text of one element as it is read: its character data and CDATA sections, and markup inside a
+// text element written back as text. The ends of character data lose their blanks, TABs and line
+// breaks (pretty-printing); CDATA keeps every character; the inside keeps its line breaks.
+class TextValue final {
+public:
+    bool empty() const { return m_depth < 0; }
+    int depth() const { return m_depth; }
+
+    // Character data or a CDATA section of the element whose value sits at depth; nested: it lies inside
+    // markup that is written back as text.
+    void characters(int depth, std::string_view text, bool cdata, bool nested) {
+        start(depth);
+        if (m_markup) {
+            if (cdata && !nested) {
+                appendProtected(text); // a CDATA section of the text element itself holds markup already
+            } else {
+                appendEscaped(m_text, text, false);
+            }
+            return;
+        }
+        if (cdata) {
+            appendProtected(text);
+            return;
+        }
+        if (m_text.empty()) {
+            size_t blanks = 0;
+            while (blanks < text.size() && isBlank(text[blanks])) {
+                ++blanks;
+            }
+            text.remove_prefix(blanks);
+        }
+        m_plain.emplace_back(m_text.size(), text.size());
+        m_text.append(text);
+    }
+    // Markup inside a text element: from now on the value is markup, and its character data so far is
+    // escaped.
+    std::string &markup(int depth) {
+        start(depth);
+        if (!m_markup) {
+            m_markup = true;
+            std::string escaped;
+            escaped.reserve(m_text.size() + 16);
+            size_t at = 0;
+            for (const auto &[offset, length] : m_plain) {
+                escaped.append(m_text, at, offset - at);
+                appendEscaped(escaped, std::string_view(m_text).substr(offset, length), false);
+                at = offset + length;
+            }
+            escaped.append(m_text, at);
+            m_text.swap(escaped);
+            m_protectedEnd = 0;
+        }
+        return m_text;
+    }
+    // The value, its trailing blanks gone; the value is reset.
+    std::string_view take() {
+        size_t end = m_text.size();
+        while (end > m_protectedEnd && isBlank(m_text[end - 1])) {
+            --end;
+        }
+        m_text.resize(end);
+        m_depth = -1;
+        m_markup = false;
+        m_plain.clear();
+        m_protectedEnd = 0;
+        return m_text;
+    }
+
+private:
+    void start(int depth) {
+        if (m_depth < 0) {
+            m_text.clear();
+            m_depth = depth;
+        }
+    }
+    void appendProtected(std::string_view text) {
+        m_text.append(text);
+        m_protectedEnd = m_text.size();
+    }
+
+    std::string m_text;
+    int m_depth = -1;
+    bool m_markup = false;
+    size_t m_protectedEnd = 0;                      // characters before this are never trimmed
+    std::vector<std::pair<size_t, size_t>> m_plain; // character data not yet escaped
+};
+
+// A start tag written back as text.
+void appendTag(std::string &out, const XmlScanner::Part &part) {
+    out += '<';
+    out += part.name;
+    for (const XmlScanner::Attribute &attribute : part.attributes) {
+        out += ' ';
+        out += attribute.name;
+        out += "=\"";
+        appendEscaped(out, attribute.value, true);
+        out += '"';
+    }
+    out += part.kind == XmlScanner::PartKind::EmptyTag ? "/>" : ">";
+}
+
+// Scans the file and hands every node of the pruned document tree, in pre-order, to
+// sink.node(depth, text, kind): one section per element named as written; its attributes as sections
+// "@" + name, each with its value; one value node per text of an element; the namespace declarations of
+// the rss and channel elements as "@xmlns..." sections of the channel. A sink's node() returning false
+// ends the scan early. False when no node is "rss" (only meaningful for a scan that ran to the end).
 template <typename Sink> bool scanFeed(const QString &path, Sink &sink, QString *scanError) {
     XmlScanner scanner;
-    scanner.normalize = true;
     scanner.recover = true;
-    scanner.readAttributes = false; // attributes never reach the result
     bool sawRss = false;
-    int skipDepth = -1; // depth of a pruned element whose subtree is being skipped
+    bool stopped = false;
+    int skipDepth = -1;   // depth of a pruned node whose subtree is being skipped
+    int markupDepth = -1; // depth of the text element whose inside is written back as text
+    std::vector<XmlScanner::Attribute> rootNamespaces;
+    TextValue value;
     std::string scratch;
-    scanner.loadFile(path);
-    while (scanner.next()) {
-        const XmlScanner::Part &part = scanner.part();
-        if (part.kind == XmlScanner::PartKind::Restart) {
-            if (!sink.restart()) {
-                break;
-            }
-            sawRss = false;
-            skipDepth = -1;
-            continue;
-        }
-        if (part.kind == XmlScanner::PartKind::EndTag) {
-            if (part.depth == skipDepth) {
-                skipDepth = -1;
-            }
-            if (part.depth == 0) {
-                break; // the end of the root element ends the scan
-            }
-            continue;
-        }
-        const std::string_view text = nodeText(part, scratch);
-        if (!sawRss && equalsIgnoringCase(text, "rss")) {
-            sawRss = true;
+
+    const auto emit = [&](int depth, std::string_view text, Kind kind) {
+        if (stopped) {
+            return;
         }
         if (skipDepth >= 0) {
-            if (part.depth > skipDepth) {
-                continue;
+            if (depth > skipDepth) {
+                return;
             }
             skipDepth = -1;
         }
-        if (prunedAt(part.depth, text)) {
-            if (part.kind == XmlScanner::PartKind::StartTag) {
-                skipDepth = part.depth;
+        if (kind == Kind::Section && prunedAt(depth, text)) {
+            skipDepth = depth;
+            return;
+        }
+        stopped = !sink.node(depth, text, kind);
+    };
+    const auto emitAttribute = [&](int depth, const XmlScanner::Attribute &attribute) {
+        scratch = '@' + attribute.name;
+        emit(depth, scratch, Kind::Section);
+        emit(depth + 1, attribute.value, Kind::Value);
+    };
+    const auto flush = [&] {
+        if (!value.empty()) {
+            const int depth = value.depth();
+            const std::string_view text = value.take();
+            if (!text.empty()) {
+                sawRss = sawRss || equalsIgnoringCase(text, "rss");
+                emit(depth, text, Kind::Value);
+            }
+        }
+    };
+
+    scanner.loadFile(path);
+    while (!stopped && scanner.next()) {
+        const XmlScanner::Part &part = scanner.part();
+        const bool inText = markupDepth >= 0 && part.depth > markupDepth;
+        switch (part.kind) {
+        case XmlScanner::PartKind::Text:
+        case XmlScanner::PartKind::CData:
+            value.characters(inText ? markupDepth + 1 : part.depth, part.content,
+                             part.kind == XmlScanner::PartKind::CData,
+                             part.depth > markupDepth + 1 && inText);
+            continue;
+        case XmlScanner::PartKind::EndTag:
+            if (inText) {
+                value.markup(markupDepth + 1).append("</" + part.name + '>');
+                continue;
+            }
+            flush();
+            markupDepth = -1;
+            if (part.depth == 0) {
+                stopped = true; // the end of the root element ends the scan
             }
             continue;
-        }
-        if (!sink.node(part.depth, text)) {
+        case XmlScanner::PartKind::StartTag:
+        case XmlScanner::PartKind::EmptyTag:
+            if (inText) {
+                appendTag(value.markup(markupDepth + 1), part);
+                continue;
+            }
+            break;
+        case XmlScanner::PartKind::Comment:
+            if (inText) {
+                value.markup(markupDepth + 1).append("<!--" + part.content + "-->");
+                continue;
+            }
+            break;
+        case XmlScanner::PartKind::ProcessingInstruction:
+            if (inText) {
+                value.markup(markupDepth + 1).append("<?" + part.name + ' ' + part.content + "?>");
+                continue;
+            }
+            break;
+        default:
             break;
         }
+        flush();
+        const std::string_view text = nodeText(part, scratch);
+        const bool element =
+            part.kind == XmlScanner::PartKind::StartTag || part.kind == XmlScanner::PartKind::EmptyTag;
+        sawRss = sawRss || (element && equalsIgnoringCase(text, "rss"));
+        emit(part.depth, text, Kind::Section);
+        if (!element) {
+            continue;
+        }
+        if (part.kind == XmlScanner::PartKind::StartTag && isTextElement(part.name)) {
+            markupDepth = part.depth;
+        }
+        if (part.depth == 0) {
+            // The root's namespace declarations go with the channel; its other attributes (version)
+            // the writer makes itself.
+            rootNamespaces.clear();
+            for (const XmlScanner::Attribute &attribute : part.attributes) {
+                if (isNamespaceDeclaration(attribute.name)) {
+                    rootNamespaces.push_back(attribute);
+                }
+            }
+        } else if (isChannel(part.depth, part.name, Kind::Section)) {
+            // The channel's sections become the top level: the declarations of rss and channel first.
+            for (const XmlScanner::Attribute &attribute : rootNamespaces) {
+                emitAttribute(part.depth + 1, attribute);
+            }
+            rootNamespaces.clear();
+            for (const XmlScanner::Attribute &attribute : part.attributes) {
+                if (isNamespaceDeclaration(attribute.name)) {
+                    emitAttribute(part.depth + 1, attribute);
+                }
+            }
+        } else {
+            for (const XmlScanner::Attribute &attribute : part.attributes) {
+                emitAttribute(part.depth + 1, attribute);
+            }
+        }
     }
+    flush();
     *scanError = scanner.errorString();
     return sawRss;
 }
 
-// Collects the indented lines of the pruned tree, for reshape().
+// Collects the nodes of the pruned tree, for reshape().
 struct LinesSink {
     IndentedLines &lines;
-    bool restart() {
-        lines.clear();
-        return true;
-    }
-    bool node(int depth, std::string_view text) {
-        lines.append(depth, text);
+    bool node(int depth, std::string_view text, Kind kind) {
+        lines.append(depth, text, kind);
         return true;
     }
 };
+
+// The item's title: the value of its title section (attribute sections, which have a value below them,
+// come first and are passed over).
+std::string titleValue(const TreeNode *title) {
+    for (int i = 0; i < title->childCount(); ++i) {
+        const TreeNode *child = title->child(i);
+        if (!(child->text.starts_with('@') && child->childCount() > 0)) {
+            return child->text;
+        }
+    }
+    return {};
+}
 
 void renameItems(ChannelTree &tree) {
     for (TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
@@ -152,37 +390,33 @@ void renameItems(ChannelTree &tree) {
             const TreeNode *child = node->child(i);
             if (child->text == "title") {
                 // A title without text gives the label with an empty title, so the item still opens as one.
-                node->text = "item - " + channel::sectionValue(child);
+                node->text = "item - " + titleValue(child);
             }
         }
     }
 }
 
-// Writes the result document while the scan runs, holding neither the lines nor the whole tree: what
+// Writes the result document while the scan runs, holding neither the nodes nor the whole tree: what
 // reshape() and the renaming do, for the shape every feed with one channel element has. Each top-level
 // node goes to the document as soon as the next one begins, so memory holds one item at a time.
-// reshape() lifts the channel's content only after it has found the last channel line; this builder lifts
-// every line from the start and takes the first channel line for that one. When the feed turns out to
-// have no channel line or more than one, a line jumps a level, or the scanner starts over on a feed that
-// is not well-formed, the result could differ from reshape()'s: the builder stops, finish() says so, and
-// the caller takes the road through the whole lines (the document, never committed, is discarded).
+// reshape() lifts the channel's content only after it has found the last channel node; this builder
+// lifts every node from the start and takes the first channel node for that one. When the feed turns out
+// to have no channel element or more than one, or a node jumps a level, the result could differ from
+// reshape()'s: the builder stops, finish() says so, and the caller takes the road through the whole
+// nodes (the document, never committed, is discarded).
 class ChannelBuilder final {
 public:
     explicit ChannelBuilder(channel::StreamedDocumentFile &document)
         : m_reader(m_tree), m_document(document) {}
 
-    bool restart() {
-        m_failed = true;
-        return false;
-    }
-    bool node(int depth, std::string_view text) {
-        forEachIndentedLine(depth, text, m_scratch, [this](std::string_view line) { add(line); });
+    bool node(int depth, std::string_view text, Kind kind) {
+        add(depth, text, kind);
         return !m_failed;
     }
     // True when the document holds what reshape() gives; then it only needs its commit.
     bool finish() {
         flushHead();
-        if (m_failed || m_channelLines != 1) {
+        if (m_failed || m_channels != 1) {
             return false;
         }
         writeCompleteNodes(0);
@@ -192,20 +426,20 @@ public:
 private:
     enum class Stage { First, Head, Body };
 
-    void add(std::string_view line) {
+    void add(int depth, std::string_view text, Kind kind) {
         switch (m_stage) {
-        case Stage::First: // the rss element's own line
+        case Stage::First: // the rss element's own node
             m_stage = Stage::Head;
             return;
         case Stage::Head:
-            // Top-level lines ahead of the first indented one wait: an "rss" line among them drops them
-            // all, as reshape() does for the lines of a style sheet instruction ahead of the rss element.
-            if (!startsIndented(line)) {
-                if (equalsIgnoringCase(line, "rss")) {
+            // Top-level nodes ahead of the first deeper one wait: an "rss" node among them drops them
+            // all, as reshape() does for a style sheet instruction ahead of the rss element.
+            if (depth == 0) {
+                if (kind == Kind::Section && equalsIgnoringCase(text, "rss")) {
                     m_head.clear();
                     m_stage = Stage::Body;
                 } else {
-                    m_head.emplace_back(line);
+                    m_head.append(depth, text, kind);
                 }
                 return;
             }
@@ -214,26 +448,26 @@ private:
         case Stage::Body:
             break;
         }
-        body(line);
+        body(depth, text, kind);
     }
     void flushHead() {
         if (m_stage != Stage::Head) {
             return;
         }
         m_stage = Stage::Body;
-        for (const std::string &line : m_head) {
-            body(line);
+        for (size_t i = 0; i < m_head.size(); ++i) {
+            body(m_head.depth(i), m_head[i], m_head.kind(i));
         }
         m_head.clear();
     }
-    void body(std::string_view line) {
+    void body(int depth, std::string_view text, Kind kind) {
         if (m_failed) {
             return;
         }
-        if (isChannelLine(line) && ++m_channelLines == 1) {
+        if (isChannel(depth, text, kind) && ++m_channels == 1) {
             return;
         }
-        m_failed = m_channelLines > 1 || !m_reader.add(liftedLine(line), nullptr);
+        m_failed = m_channels > 1 || !m_reader.add(std::max(depth - 2, 0), text, nullptr);
         // A new top-level node completes the one before it.
         writeCompleteNodes(1);
     }
@@ -255,40 +489,36 @@ private:
     IndentedTreeReader m_reader;
     channel::StreamedDocumentFile &m_document;
     Stage m_stage = Stage::First;
-    std::vector<std::string> m_head;
-    int m_channelLines = 0;
+    IndentedLines m_head;
+    int m_channels = 0;
     bool m_failed = false;
-    std::string m_scratch;
 };
 
 } // namespace
 
 QString RssImport::outputPathFor(const QString &source) {
-    QString path = source;
-    path.remove(QLatin1Char(','));
-    return platform::replaceExtension(path, QStringLiteral(".chf"));
+    const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
+    QString name = source.mid(slash + 1);
+    name.remove(QLatin1Char(','));
+    return platform::replaceExtension(source.left(slash + 1) + name, QStringLiteral(".chf"));
 }
 
 bool RssImport::reshape(IndentedLines &lines, ChannelTree &result, QString *error) {
-    // The rss element's own line.
+    // The rss element's own node.
     lines.remove(0);
-    // Top-level nodes ahead of the rss element (a style sheet instruction) left its line behind them:
-    // drop those lines together with it.
-    for (size_t i = 0; i < lines.size() && !startsIndented(lines[i]); ++i) {
-        if (equalsIgnoringCase(lines[i], "rss")) {
+    // Top-level nodes ahead of the rss element (a style sheet instruction) left its node behind them:
+    // drop those nodes together with it.
+    for (size_t i = 0; i < lines.size() && lines.depth(i) == 0; ++i) {
+        if (lines.kind(i) == Kind::Section && equalsIgnoringCase(lines[i], "rss")) {
             lines.remove(0, i + 1);
             break;
         }
     }
     // Lift the channel's content by two levels.
     for (size_t i = lines.size(); i-- > 0;) {
-        if (isChannelLine(lines[i])) {
+        if (isChannel(lines.depth(i), lines[i], lines.kind(i))) {
             lines.remove(i);
-            // Only indentation goes: a line of a multi-line text that does not start with tabs keeps its
-            // characters.
-            for (size_t k = 0; k < lines.size(); ++k) {
-                lines.dropPrefix(k, lines[k].size() - liftedLine(lines[k]).size());
-            }
+            lines.lift(2);
             break;
         }
     }
@@ -314,9 +544,9 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
     }
     IndentedLines lines;
     if (!direct) {
-        // An unusual shape (no channel element, several, a level jump, a feed read again by the
-        // scanner's recovery), or no document could be started: scan again for the whole lines.
-        // The lines hold at most the document's text, one line for every few bytes of markup.
+        // An unusual shape (no channel element, several, a level jump), or no document could be
+        // started: scan again for the whole nodes. They hold about the document's text, one node for
+        // every few bytes of markup.
         const size_t size = size_t(std::max<qint64>(QFileInfo(path).size(), 0));
         lines.reserve(size + size / 8, size / 16);
         LinesSink sink{lines};

@@ -75,6 +75,7 @@ private Q_SLOTS:
     void importedDocument_opensAndExportsAgain();
     void realWorldFeeds_data();
     void realWorldFeeds();
+    void wildFeed_keepsEveryField();
     void refused_data();
     void refused();
     void invalidLevel_writesNothing();
@@ -98,14 +99,17 @@ void TestRssImport::sampleFeed_givesChannelTreeShape() {
     QCOMPARE(result.outputPath, dir.filePath(QStringLiteral("sample.chf")));
     QCOMPARE(result.warning, QString());
     // generator and lastBuildDate of the channel gone, the item's own generator kept; the channel's
-    // comment a top-level "Comment"; the enclosure without children; "Item"/"Title" not renamed; a
-    // title without text gives "item - ".
+    // comment a top-level "Comment"; a text over several lines one value with its line breaks; the
+    // enclosure's attributes as "@" sections; "Item"/"Title" not renamed; a title without text gives
+    // "item - ".
     QCOMPARE(dump(loaded(result.outputPath)), QStringLiteral("title\n"
                                                              "  Fish & Chips\n"
                                                              "link\n"
                                                              "  http://example.com/\n"
                                                              "description\n"
-                                                             "  All about fish and chips\n"
+                                                             "  All about\n"
+                                                             "      fish and\n"
+                                                             "      chips\n"
                                                              "Comment\n"
                                                              "item - First post\n"
                                                              "  title\n"
@@ -113,6 +117,12 @@ void TestRssImport::sampleFeed_givesChannelTreeShape() {
                                                              "  link\n"
                                                              "    http://example.com/1\n"
                                                              "  enclosure\n"
+                                                             "    @url\n"
+                                                             "      http://example.com/a.mp3\n"
+                                                             "    @length\n"
+                                                             "      123\n"
+                                                             "    @type\n"
+                                                             "      audio/mpeg\n"
                                                              "  generator\n"
                                                              "    item keeps this\n"
                                                              "item\n"
@@ -162,13 +172,19 @@ void TestRssImport::realWorldFeeds_data() {
 
     QTest::newRow("namespaces, CDATA, style sheet")
         << QStringLiteral("namespaces.rss")
-        << QStringList{QStringLiteral("title\n  Pod & Blog\nlink\n  https://example.org/\nitunes:author"),
-                       QStringLiteral("itunes:image\nimage\n  url\n    https://example.org/logo.png"),
+        << QStringList{QStringLiteral("@xmlns:content\n  http://purl.org/rss/1.0/modules/content/\n"
+                                      "@xmlns:dc\n  http://purl.org/dc/elements/1.1/\n@xmlns:itunes\n"),
+                       QStringLiteral("@xmlns:media\n  http://search.yahoo.com/mrss/\n"
+                                      "title\n  Pod & Blog\nlink\n  https://example.org/\nitunes:author"),
+                       QStringLiteral(
+                           "itunes:image\n  @href\n    https://example.org/cover.jpg\nimage\n  url\n"
+                           "    https://example.org/logo.png"),
                        QStringLiteral("item - Episode 1\n  title\n    Episode 1\n  dc:creator\n    Ann"),
                        QStringLiteral("  description\n    <p>Hello <b>world</b> &amp; more</p>"),
-                       QStringLiteral(
-                           "  content:encoded\n    <p>Full text</p>\n  media:content\n    media:title\n"
-                           "      Clip\n  guid\n    e1")}
+                       QStringLiteral("  content:encoded\n    <p>Full text</p>\n  media:content\n    @url\n"
+                                      "      https://example.org/e1.mp4\n    @type\n      video/mp4\n"
+                                      "    media:title\n      Clip\n  guid\n    @isPermaLink\n      false\n"
+                                      "    e1")}
         << true;
     QTest::newRow("ISO-8859-1") << QStringLiteral("latin1.rss")
                                 << QStringList{QStringLiteral("title\n  Caf\u00e9 Cr\u00e8me"),
@@ -178,17 +194,80 @@ void TestRssImport::realWorldFeeds_data() {
                            << QStringList{QStringLiteral("title\n  Z\u00fcrich \u2013 \u65e5\u672c"),
                                           QStringLiteral("item - \u20ac 5")}
                            << true;
-    // Each CDATA line becomes a node placed by the reading rules; the lift takes tabs only, no text.
+    // Text never changes the tree: a text over several lines is one value with its line breaks.
     QTest::newRow("multi-line CDATA")
         << QStringLiteral("multiline-cdata.rss")
         << QStringList{QStringLiteral("item - A\n  title\n    A\n  description\n    line one\nline two")}
         << true;
-    QTest::newRow("undeclared entity and stray br")
+    QTest::newRow("CDATA with indented lines")
+        << QStringLiteral("deep-cdata.rss")
+        << QStringList{QStringLiteral("item - A\n  title\n    A\n  description\n    <div>\n"
+                                      "            <p>indented</p>\n</div>")}
+        << true;
+    // HTML's entities need no DTD; the channel's entity is the broken spot, the title's stray br the
+    // other (it closes nothing, so the link lands in the title as markup).
+    QTest::newRow("HTML entity and stray br")
         << QStringLiteral("broken.rss")
-        << QStringList{QStringLiteral("title\n  Brokenfeed"),
-                       QStringLiteral(
-                           "item - One\n  title\n    One\n    br\n    link\n      http://example.com/1")}
+        << QStringList{QStringLiteral("title\n  Broken\u00a0feed\nitem - One<br>")} << false;
+    QTest::newRow("RSS 0.91 with HTML entities")
+        << QStringLiteral("rss091-entities.rss")
+        << QStringList{QStringLiteral(
+                           "title\n  Caf\u00e9 & cr\u00e8me\nlink\n  http://bistro.example/?a=1&b=2\n"
+                           "description\n  Menu\u00a0du jour \u2014 <fresh> \u00a9 2003\nlanguage"),
+                       QStringLiteral("item - Cr\u00e8me br\u00fbl\u00e9e \u2013 \u20ac5\n"),
+                       QStringLiteral("  link\n    http://bistro.example/menu?item=7&lang=fr\n  description\n"
+                                      "    \u00abD\u00e9licieux\u00bb says Ren\u00e9")}
+        << true;
+    // After the broken spot (an entity nobody declares) every later reference is kept.
+    QTest::newRow("recovered after an unknown entity")
+        << QStringLiteral("recovered.rss")
+        << QStringList{QStringLiteral("title\n  Night\u00a0Market"),
+                       QStringLiteral("description\n    Opening soon  and more"),
+                       QStringLiteral("item - Stall & stand\n  title\n    Stall & stand\n  link\n"
+                                      "    http://market.example/s?a=1&b=2\n  description\n"
+                                      "    <b>bold</b> & plain, caf\u00e9")}
         << false;
+    // Markup put unescaped into a description is its text; a broken byte spoils only itself.
+    QTest::newRow("markup inside a text element, broken byte")
+        << QStringLiteral("markup-in-text.rss")
+        << QStringList{QStringLiteral("item - Raw markup\n  title\n    Raw markup\n  description\n"
+                                      "    <p class=\"x\">Hi <b>there</b> &amp; welcome<br/>\n"
+                                      "  second line</p>\n  pubDate\n    Wed, 04 Jun 2025 10:00:00 GMT"),
+                       QStringLiteral("  link\n    http://blog.example/2?x=1&y=2")}
+        << false;
+}
+
+// A pretty-printed podcast: every attribute, namespace declaration and text comes back in its place,
+// texts whole with their line breaks and leading TABs, and the fields after them stay in their item.
+void TestRssImport::wildFeed_keepsEveryField() {
+    QTemporaryDir dir;
+    const RssImport::Result result = RssImport::importFile(copied(dir, "podcast-pretty.rss"));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.warning, QString());
+    QCOMPARE(
+        dump(loaded(result.outputPath)),
+        QStringLiteral("@xmlns:itunes\n  http://www.itunes.com/dtds/podcast-1.0.dtd\n"
+                       "@xmlns:content\n  http://purl.org/rss/1.0/modules/content/\n"
+                       "@xmlns:atom\n  http://www.w3.org/2005/Atom\n"
+                       "@xmlns:dc\n  http://purl.org/dc/elements/1.1/\n"
+                       "title\n  Harbour Talk\n"
+                       "link\n  https://harbour.example/\n"
+                       "atom:link\n  @href\n    https://harbour.example/feed/\n  @rel\n    self\n"
+                       "  @type\n    application/rss+xml\n"
+                       "description\n  Weekly talk\n   from the harbour.\n"
+                       "itunes:image\n  @href\n    https://harbour.example/cover.jpg\n"
+                       "item - Tides & times\n"
+                       "  @xml:lang\n    en-GB\n"
+                       "  title\n    Tides & times\n"
+                       "  content:encoded\n    \n\t<div class=\"entry\">\n\t\t<p>First paragraph.</p>\n\n"
+                       "    <pre>\n  indented code\n\ttabbed line\n    </pre>\n\t</div>\n\n"
+                       "  description\n    Line one of the notes\n\t\t\t\t  still indented\n"
+                       "  enclosure\n    @url\n      https://harbour.example/ep1.mp3?src=rss&n=1\n"
+                       "    @length\n      24986239\n    @type\n      audio/mpeg\n"
+                       "  pubDate\n    Tue, 03 Jun 2025 09:00:00 +0000\n"
+                       "  guid\n    @isPermaLink\n      false\n    harbour-ep-1\n"
+                       "  category\n    @domain\n      https://harbour.example/tags\n    boats\n"
+                       "  dc:creator\n    Ann Example"));
 }
 
 void TestRssImport::realWorldFeeds() {
@@ -227,19 +306,22 @@ void TestRssImport::refused() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // nothing written beside the source
 }
 
+// Elements still make levels: a feed without a channel whose first element has children jumps one.
 void TestRssImport::invalidLevel_writesNothing() {
     QTemporaryDir dir;
-    const RssImport::Result result = RssImport::importFile(copied(dir, "deep-cdata.rss"));
+    const RssImport::Result result =
+        RssImport::importFile(written(dir, "<rss>\n  <item>\n    <title>A</title>\n  </item>\n</rss>"));
     QVERIFY(!result.ok);
-    QCOMPARE(result.error, QStringLiteral("Invalid level (12) for item \"<p>indented</p>\""));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("deep-cdata.chf"))));
+    QCOMPARE(result.error, QStringLiteral("Invalid level (2) for item \"title\""));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("in.chf"))));
 }
 
 void TestRssImport::roads_giveTheSameDocument_data() {
     QTest::addColumn<QString>("fixtureName"); // empty: content
     QTest::addColumn<QByteArray>("content");
-    for (const char *name : {"sample.rss", "namespaces.rss", "multiline-cdata.rss", "broken.rss",
-                             "deep-cdata.rss", "latin1.rss"}) {
+    for (const char *name :
+         {"sample.rss", "namespaces.rss", "multiline-cdata.rss", "broken.rss", "deep-cdata.rss", "latin1.rss",
+          "podcast-pretty.rss", "rss091-entities.rss", "recovered.rss", "markup-in-text.rss"}) {
         QTest::newRow(name) << QString::fromLatin1(name) << QByteArray();
     }
     QByteArray items;
@@ -270,6 +352,18 @@ void TestRssImport::roads_giveTheSameDocument_data() {
     QTest::newRow("element after the channel")
         << QString() << QByteArray("<rss><channel><title>T</title></channel><extra>e</extra></rss>");
     QTest::newRow("empty rss") << QString() << QByteArray("<rss/>");
+    QTest::newRow("namespaces without a channel")
+        << QString() << QByteArray("<rss xmlns:dc=\"urn:dc\"><dc:x a=\"1\">v</dc:x></rss>");
+    QTest::newRow("attributes of a dropped generator")
+        << QString()
+        << QByteArray("<rss><channel><generator uri=\"u\" version=\"1\"/><title x=\"1\">T</title>"
+                      "</channel></rss>");
+    QTest::newRow("text, CDATA and markup in one element")
+        << QString()
+        << QByteArray("<rss><channel><item><description>\n  a &amp; <![CDATA[<i>b</i>]]>\n\t<p>c\n d</p>  "
+                      "</description><title>\tT\n</title></item></channel></rss>");
+    QTest::newRow("broken before the channel")
+        << QString() << QByteArray("<rss><x>&bad;</x><channel><title>T &amp; U</title></channel></rss>");
     QTest::newRow("lines ahead of rss")
         << QString() << QByteArray("<?a x?><?b y?><rss><channel><title>T</title></channel></rss>");
 }
@@ -312,7 +406,10 @@ void TestRssImport::outputPath_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
     QTest::newRow("extension replaced") << QStringLiteral("/d/news.rss") << QStringLiteral("/d/news.chf");
-    QTest::newRow("commas everywhere") << QStringLiteral("/a,b/n,ews.xml") << QStringLiteral("/ab/news.chf");
+    QTest::newRow("commas in the name only")
+        << QStringLiteral("/a,b/n,ews.xml") << QStringLiteral("/a,b/news.chf");
+    QTest::newRow("relative folder with comma")
+        << QStringLiteral("x,y/f,.rss") << QStringLiteral("x,y/f.chf");
     QTest::newRow("no extension") << QStringLiteral("/d/feed") << QStringLiteral("/d/feed.chf");
     QTest::newRow("dot in folder only") << QStringLiteral("/d.x/feed") << QStringLiteral("/d.x/feed.chf");
 }
