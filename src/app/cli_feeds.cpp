@@ -155,11 +155,18 @@ int opml(const QString &source, const QString &outdir, QTextStream &out, QTextSt
 }
 } // namespace
 
-QString feedsUsage() {
+namespace {
+QString opmlUsage() {
     return QStringLiteral(
-        "  validate FILE|URL      check a feed's markers; prints numbered error rows\n"
-        "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n"
-        "  opml FILE|URL [OUTDIR] fetch every feed an OPML list names (into OUTDIR, else the data folder)\n");
+        "  opml FILE|URL [OUTDIR] fetch every feed an OPML list names; the feeds always go to the data\n"
+        "                         folder, OUTDIR (default: the data folder) receives the list's copy\n");
+}
+} // namespace
+
+QString feedsUsage() {
+    return QStringLiteral("  validate FILE|URL      check a feed's markers; prints numbered error rows\n"
+                          "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n") +
+           opmlUsage();
 }
 
 bool runFeedsCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err,
@@ -175,7 +182,10 @@ bool runFeedsCommand(const QString &command, const QStringList &args, QTextStrea
         return true;
     }
     if (command == QLatin1String("opml")) {
-        if (args.isEmpty() || args.size() > 2) {
+        if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+            out << opmlUsage();
+            status = 0;
+        } else if (args.isEmpty() || args.size() > 2) {
             err << "tidewell-cli: 'opml' takes FILE or URL and an optional OUTDIR.\n";
             status = 2;
         } else {

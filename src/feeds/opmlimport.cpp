@@ -1,8 +1,10 @@
 #include "feeds/opmlimport.h"
 
+#include "feeds/feedfilename.h"
 #include "feeds/indentedtext.h"
 #include "platform/folders.h"
 #include "platform/httpclient.h"
+#include "platform/textcodec.h"
 
 #include <QSaveFile>
 
@@ -28,7 +30,8 @@ QStringList OpmlImport::extractAddresses(const QStringList &lines) {
         if (quote >= 0) {
             address.truncate(quote);
         }
-        addresses << address;
+        // The address as the attribute means it: "&amp;" and the other references decoded.
+        addresses << QString::fromStdString(platform::decodeCharacterReferences(address.toStdString()));
     }
     return addresses;
 }
@@ -51,9 +54,7 @@ QString OpmlImport::writeSourceCopy(const QStringList &lines, const QString &out
 }
 
 QString OpmlImport::remoteFileName(const QString &address) {
-    const qsizetype cut =
-        std::max(address.lastIndexOf(QLatin1Char('/')), address.lastIndexOf(QLatin1Char(':')));
-    return address.mid(cut + 1);
+    return feedFileName(address);
 }
 
 void OpmlImport::message(const QString &text) {

@@ -30,13 +30,16 @@ public:
     static QStringList textLines(const QByteArray &text);
     // Button1Click's extraction: the lines holding "<outline", each cut to its address: everything up to
     // and including the first "xmlUrl=" and the one character after it goes (the first seven characters
-    // when there is none), then everything from the next double quote.
+    // when there is none), then everything from the next double quote. The character references of what
+    // is left are decoded ("&amp;" -> "&"), as an XML reader of the attribute would.
     static QStringList extractAddresses(const QStringList &lines);
     // The OPML source copy: the lines, CR LF after each, written to outputFolderText immediately followed
     // by fileName. Returns the path, or empty with error set.
     static QString writeSourceCopy(const QStringList &lines, const QString &outputFolderText,
                                    const QString &fileName, QString *error);
-    // The part of a remote OPML address after its last '/' or ':'.
+    // The name of a remote OPML list's copy: the part of the address after its last '/' or ':', or, when
+    // that is empty or unusable ("https://example.com/lists/"), a name made from host and path, as a
+    // fetched feed's (feedFileName).
     static QString remoteFileName(const QString &address);
 
     // The batch (processurls): fetches every address with client, one after the other, and stores each

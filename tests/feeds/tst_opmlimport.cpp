@@ -33,6 +33,9 @@ private Q_SLOTS:
     void extractAddresses();
     void batch_storesEveryFeed();
     void batch_goesOnAfterFailures();
+    void batch_fetchesTheDecodedAddress();
+    void remoteFileName_data();
+    void remoteFileName();
     void sourceCopy_joinsFolderTextAndName();
 };
 
@@ -52,6 +55,11 @@ void TestOpmlImport::extractAddresses_data() {
     QTest::newRow("single quotes run to next double quote")
         << QStringLiteral("<outline xmlUrl='http://x/a.rss' title=\"t\"/>")
         << QStringLiteral("http://x/a.rss' title=");
+    QTest::newRow("references decoded")
+        << QStringLiteral("<outline xmlUrl=\"http://x/f.php?a=1&amp;b=2&#38;c=&lt;3&gt;&#x26;d\"/>")
+        << QStringLiteral("http://x/f.php?a=1&b=2&c=<3>&d");
+    QTest::newRow("bare ampersand kept") << QStringLiteral("<outline xmlUrl=\"http://x/f?a=1&b=2&amp\"/>")
+                                         << QStringLiteral("http://x/f?a=1&b=2&amp");
     QTest::newRow("single quotes to line end")
         << QStringLiteral("<outline xmlUrl='http://x/a.rss'/>") << QStringLiteral("http://x/a.rss'/>");
 }
@@ -109,6 +117,37 @@ void TestOpmlImport::batch_goesOnAfterFailures() {
                                            QStringLiteral("Done/Yes/0")}));
     QVERIFY(QFile::exists(home.filePath(QStringLiteral("data/one.rss"))));
     QVERIFY(QFile::exists(home.filePath(QStringLiteral("data/two.rss"))));
+}
+
+// An OPML list writes "&" in an address as "&amp;": the server must be asked for the address itself.
+void TestOpmlImport::batch_fetchesTheDecodedAddress() {
+    tidewell::test::TestHome home;
+    FixtureServer server;
+    server.serve("/feed.php?id=7&fmt=rss", "<rss>q</rss>");
+    const QByteArray opml = "<opml version=\"1.1\">\n <body>\n" +
+                            outline(server.url("/feed.php?id=7&amp;fmt=rss")) + " </body>\n</opml>\n";
+    OpmlImport batch;
+    HttpClient client;
+    batch.processurls(OpmlImport::extractAddresses(OpmlImport::textLines(opml)), client);
+    QCOMPARE(rowTexts(batch), QStringList{QStringLiteral("Done/Yes/0")});
+    QCOMPARE(server.requests().constFirst().path, QByteArray("/feed.php?id=7&fmt=rss"));
+}
+
+void TestOpmlImport::remoteFileName_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("file name") << QStringLiteral("http://lists.example/a/subs.opml")
+                               << QStringLiteral("subs.opml");
+    QTest::newRow("folder address") << QStringLiteral("https://lists.example/opml/")
+                                    << QStringLiteral("lists.example_opml.xml");
+    QTest::newRow("query") << QStringLiteral("http://lists.example/export?user=5")
+                           << QStringLiteral("lists.example_export_user_5.xml");
+}
+
+void TestOpmlImport::remoteFileName() {
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QCOMPARE(OpmlImport::remoteFileName(address), name);
 }
 
 void TestOpmlImport::sourceCopy_joinsFolderTextAndName() {
