@@ -152,6 +152,11 @@ void TestCli::help() {
                                 "import FILE|URL", "opml FILE|URL [OUTDIR]"}) {
         QVERIFY2(run.out.contains(QLatin1String(command)), command);
     }
+    // The feeds of an OPML list always go to the data folder; OUTDIR only takes the list's copy.
+    const Run opml = runCli({QStringLiteral("opml"), QStringLiteral("--help")}, m_dir.path());
+    QCOMPARE(opml.status, 0);
+    QVERIFY2(opml.out.contains(QLatin1String("feeds always go to the data")), qPrintable(opml.out));
+    QVERIFY(opml.out.contains(QLatin1String("OUTDIR (default: the data folder) receives the list's copy")));
 }
 
 void TestCli::new_writesThreeFiles() {

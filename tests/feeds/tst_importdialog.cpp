@@ -85,12 +85,12 @@ void TestImportDialog::localFile_data() {
     QTest::newRow("rss") << QStringLiteral("sample.rss") << true << QString()
                          << QStringLiteral("item - First post");
     QTest::newRow("not well-formed: imported with a warning")
-        << QStringLiteral("broken.rss") << true << QStringLiteral("The feed is not well-formed (")
-        << QStringLiteral("item - One");
+        << QStringLiteral("recovered.rss") << true << QStringLiteral("The feed is not well-formed (")
+        << QStringLiteral("item - Stall & stand");
     QTest::newRow("rdf refused") << QStringLiteral("feed.rdf") << false
                                  << QStringLiteral("This does not seem to be a valid RSS file") << QString();
-    QTest::newRow("invalid level") << QStringLiteral("deep-cdata.rss") << false
-                                   << QStringLiteral("Invalid level (12) for item \"") << QString();
+    QTest::newRow("invalid level") << QStringLiteral("no-channel.rss") << false
+                                   << QStringLiteral("Invalid level (2) for item \"title\"") << QString();
 }
 
 void TestImportDialog::localFile() {
