@@ -592,7 +592,13 @@ bool XmlScanner::next() {
             m_reader.reset();
             return false;
         }
-        // Feed the next chunk.
+        // Feed the next chunk. The part still waiting moves to the front, so the queue holds the parts of
+        // one chunk and reuses their buffers.
+        for (size_t i = reader.head; i < reader.count; ++i) {
+            std::swap(reader.queue[i - reader.head], reader.queue[i]);
+        }
+        reader.count -= reader.head;
+        reader.head = 0;
         reader.chunk.clear();
         bool last = false;
         if (m_file) {
