@@ -120,8 +120,12 @@ private:
         while (i < s.size()) {
             switch (m_state) {
             case State::Content: {
-                const size_t j = s.find_first_of("&<", i);
-                if (j == std::string_view::npos) {
+                // A plain loop: find_first_of calls memchr for every byte.
+                size_t j = i;
+                while (j < s.size() && s[j] != '&' && s[j] != '<') {
+                    ++j;
+                }
+                if (j == s.size()) {
                     out.append(s.substr(i));
                     return 0;
                 }
@@ -211,6 +215,12 @@ private:
                                                 {"<!DOCTYPE", State::DocumentType},
                                                 {"<?", State::Instruction}};
         const std::string_view rest = s.substr(i);
+        // Tags ("<a", "</a") are the usual case and open nothing.
+        if (rest.size() >= 2 && rest[1] != '!' && rest[1] != '?') {
+            out += '<';
+            ++i;
+            return 0;
+        }
         for (const Opening &opening : kOpenings) {
             if (rest.starts_with(opening.text)) {
                 m_state = opening.state;
