@@ -3,6 +3,7 @@
 #include "platform/textcodec.h"
 
 #include <algorithm>
+#include <cctype>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/SAX2.h>
@@ -88,9 +89,82 @@ bool namesEncoding(const std::string &declaration) {
     return declaration.find("encoding") != std::string::npos;
 }
 
+// True when the declaration names UTF-8 as the encoding (in any letter case).
+bool declaresUtf8(const std::string &declaration) {
+    const size_t at = declaration.find("encoding");
+    const size_t quote = declaration.find_first_of("\"'", at == std::string::npos ? declaration.size() : at);
+    if (quote == std::string::npos) {
+        return false;
+    }
+    const size_t end = declaration.find(declaration[quote], quote + 1);
+    std::string name = declaration.substr(quote + 1, end == std::string::npos ? 0 : end - quote - 1);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char ch) { return char(std::tolower(ch)); });
+    return name == "utf-8" || name == "utf8";
+}
+
 std::string_view viewOf(const xmlChar *text) {
     return text ? std::string_view(reinterpret_cast<const char *>(text)) : std::string_view();
 }
+
+// In a document declared UTF-8, a byte that does not belong to a UTF-8 character is read as the
+// Windows-1252 character of that byte (as the program shows such text), chunk by chunk. libxml2 itself
+// would read the whole rest of the document as ISO-8859-1 from the first such byte on, garbling every
+// later non-ASCII character.
+class Utf8Repair final {
+public:
+    void repair(std::string_view data, bool final, std::string &out) {
+        m_pending.append(data);
+        const std::string_view s(m_pending);
+        size_t i = 0;
+        while (i < s.size()) {
+            const auto lead = static_cast<unsigned char>(s[i]);
+            if (lead < 0x80) {
+                size_t j = i + 1;
+                while (j < s.size() && static_cast<unsigned char>(s[j]) < 0x80) {
+                    ++j;
+                }
+                out.append(s.substr(i, j - i));
+                i = j;
+                continue;
+            }
+            const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                 : 1;
+            if (length > 1 && i + length > s.size() && !final && continuesToEnd(s, i + 1)) {
+                break; // the character goes on in the next chunk
+            }
+            if (length > 1 && i + length <= s.size() && isValidUtf8(s.substr(i, length))) {
+                out.append(s.substr(i, length));
+                i += length;
+                continue;
+            }
+            out += decodeWindows1252(s.substr(i, 1)).toStdString();
+            if (!m_badByte) {
+                m_badByte = lead;
+            }
+            ++i;
+        }
+        m_pending.erase(0, i);
+    }
+
+    // The first byte that was not UTF-8, or 0.
+    unsigned char badByte() const { return m_badByte; }
+
+private:
+    static bool continuesToEnd(std::string_view s, size_t from) {
+        for (size_t k = from; k < s.size(); ++k) {
+            if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::string m_pending;
+    unsigned char m_badByte = 0;
+};
 
 // Rewrites the named character references of HTML in a document's bytes as numeric references, chunk
 // by chunk, so that the parser needs no DTD for them, and so that libxml2's recovery mode, which drops
@@ -310,6 +384,8 @@ struct XmlScanner::Reader {
     XmlScanner &scanner;
     xmlParserCtxtPtr context = nullptr;
     ReferenceRewriter rewriter;
+    std::unique_ptr<Utf8Repair> utf8; // for a document declared UTF-8
+    std::string repaired;
     std::string chunk;     // raw bytes read
     std::string rewritten; // what the parser is fed
     std::vector<Part> queue;
@@ -553,6 +629,9 @@ bool XmlScanner::start() {
     handler.serror = &Reader::onError;
 
     m_reader = std::make_unique<Reader>(*this);
+    if (declaresUtf8(m_declaration)) {
+        m_reader->utf8 = std::make_unique<Utf8Repair>();
+    }
     xmlParserCtxtPtr context = xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr);
     if (!context || (m_encoding && xmlCtxtResetPush(context, nullptr, 0, nullptr, m_encoding) != 0)) {
         if (context) {
@@ -630,6 +709,15 @@ bool XmlScanner::next() {
             continue;
         }
         reader.rewritten.clear();
+        if (reader.utf8) {
+            reader.repaired.clear();
+            reader.utf8->repair(reader.chunk, last, reader.repaired);
+            reader.chunk.swap(reader.repaired);
+            if (reader.utf8->badByte()) {
+                fail(QStringLiteral("The byte 0x%1 is not UTF-8; it was read as Windows-1252")
+                         .arg(QString::number(reader.utf8->badByte(), 16).toUpper()));
+            }
+        }
         reader.rewriter.rewrite(reader.chunk, last, reader.rewritten);
         xmlParseChunk(reader.context, reader.rewritten.data(), int(reader.rewritten.size()), last ? 1 : 0);
         const bool stopped = reader.context->disableSAX != 0 || reader.context->instate == XML_PARSER_EOF;

@@ -233,7 +233,10 @@ void TestRssImport::realWorldFeeds_data() {
         << QStringList{QStringLiteral("item - Raw markup\n  title\n    Raw markup\n  description\n"
                                       "    <p class=\"x\">Hi <b>there</b> &amp; welcome<br/>\n"
                                       "  second line</p>\n  pubDate\n    Wed, 04 Jun 2025 10:00:00 GMT"),
-                       QStringLiteral("  link\n    http://blog.example/2?x=1&y=2")}
+                       QStringLiteral(
+                           "item - Bad byte \u00e9 here\n  title\n    Bad byte \u00e9 here\n  link\n"
+                           "    http://blog.example/2?x=1&y=2\n  description\n"
+                           "    Z\u00fcrich \u2013 caf\u00e9")}
         << false;
 }
 

@@ -204,10 +204,13 @@ void TestXmlScanner::brokenDocuments_scanAsFarAsReadable_data() {
     QTest::newRow("truncated")
         << QByteArray("<rss><channel><title>Half")
         << QStringLiteral("Start:rss Start:channel Start:title Text:Half End:title End:channel End:rss");
+    // A byte that is not UTF-8 is read as Windows-1252, and the UTF-8 after it stays UTF-8.
     QTest::newRow("bad UTF-8 bytes")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><rss><t>\xff\xfe</t></rss>")
-        << QStringLiteral("Decl:<?xml_version=\"1.0\"_encoding=\"UTF-8\"?> Start:rss Start:t "
-                          "Text:\ufffd\ufffd End:t End:rss");
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><rss><t>\xff\xfe \x93q\x94</t>"
+                      "<u>Z\xc3\xbcrich \xe2\x82\xac</u></rss>")
+        << QStringLiteral(
+               "Decl:<?xml_version=\"1.0\"_encoding=\"UTF-8\"?> Start:rss Start:t "
+               "Text:\u00ff\u00fe_\u201cq\u201d End:t Start:u Text:Z\u00fcrich_\u20ac End:u End:rss");
 }
 
 void TestXmlScanner::brokenDocuments_scanAsFarAsReadable() {
