@@ -20,6 +20,8 @@ namespace tidewell::platform {
 // characters without any DTD: before the parser sees the bytes, every such reference outside CDATA
 // sections, comments, processing instructions and the document type declaration is rewritten as the
 // numeric reference of its character (a name the document declares itself is left to the parser).
+// In a document declared UTF-8, a byte that is not UTF-8 is read as its Windows-1252 character (and
+// reported), so the text after it stays UTF-8.
 // Internal entities are expanded within libxml2's amplification limits, so an entity that expands a
 // billion times stops the scan with an error instead of filling memory. Every delivered text is UTF-8:
 // a document is decoded from the encoding its declaration names, and a document without a declaration
