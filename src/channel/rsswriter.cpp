@@ -16,11 +16,13 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <deque>
 #include <QCoreApplication>
 #include <QSaveFile>
 #include <QUuid>
 #include <string_view>
 #include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace tidewell::channel {
@@ -243,28 +245,50 @@ void appendAttribute(std::string &out, std::string_view name, std::string_view v
     out.push_back('"');
 }
 
-// True when an attribute section before attribute among the nodes [first, attribute) has its name.
-template <typename NodeAt> bool nameTakenBefore(const TreeNode *attribute, int index, NodeAt nodeAt) {
-    for (int i = 0; i < index; ++i) {
-        if (nodeAt(i)->text == attribute->text && isAttributeSection(nodeAt(i))) {
-            return true;
+// Names already written on one element (or declared on rss): a duplicate would make the element malformed.
+// Linear in time whatever the number of names; the names must outlive the set.
+class SeenNames final {
+public:
+    bool contains(std::string_view name) const {
+        if (m_set.empty()) {
+            return std::find(m_few.begin(), m_few.begin() + m_fewCount, name) != m_few.begin() + m_fewCount;
         }
+        return m_set.contains(name);
     }
-    return false;
-}
+    // False when name was there already.
+    bool insert(std::string_view name) {
+        if (contains(name)) {
+            return false;
+        }
+        if (m_set.empty() && m_fewCount < m_few.size()) {
+            m_few[m_fewCount++] = name;
+        } else {
+            if (m_set.empty()) {
+                m_set.insert(m_few.begin(), m_few.end());
+            }
+            m_set.insert(name);
+        }
+        return true;
+    }
+
+private:
+    std::array<std::string_view, 8> m_few;
+    size_t m_fewCount = 0;
+    std::unordered_set<std::string_view> m_set;
+};
 
 // The attributes of element: each attribute section in tree order. A name that is not an XML name, or
 // that an earlier attribute of the same element already had, is left out (either would make the element
 // malformed).
 void appendAttributes(std::string &out, const TreeNode *element) {
-    const auto childAt = [element](int i) { return element->child(i); };
+    SeenNames seen;
     for (int i = 0; i < element->childCount(); ++i) {
         const TreeNode *child = element->child(i);
         if (!isAttributeSection(child)) {
             continue;
         }
         const std::string_view name = std::string_view(child->text).substr(1);
-        if (isXmlName(name) && !nameTakenBefore(child, i, childAt)) {
+        if (isXmlName(name) && seen.insert(name)) {
             appendAttribute(out, name, textValue(child));
         }
     }
@@ -476,10 +500,14 @@ public:
     std::vector<const TreeNode *> channelAttributes; // top-level "@name" sections other than declarations
     std::vector<const TreeNode *> declarations;      // top-level "@xmlns" / "@xmlns:p" sections
     std::vector<ItemEntry> items;
-    std::vector<std::string> prefixes; // in the order first used
+    std::deque<std::string> prefixes; // in the order first used (a deque: the strings never move)
     size_t itemNodeCount = 0;
 
+    ChannelParts(const ChannelParts &) = delete;
+    ChannelParts &operator=(const ChannelParts &) = delete;
+
 private:
+    SeenNames m_seenPrefixes; // views of prefixes
     void sortTopLevel(const TreeNode *node) {
         const std::string_view text = node->text;
         if (isAttributeSection(node)) {
@@ -547,8 +575,8 @@ private:
         if (prefix.empty() || !isXmlName(name) || prefix == "xml" || prefix == "xmlns") {
             return;
         }
-        if (std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end()) {
-            prefixes.emplace_back(prefix);
+        if (!m_seenPrefixes.contains(prefix)) {
+            m_seenPrefixes.insert(prefixes.emplace_back(prefix));
         }
     }
 };
@@ -557,22 +585,21 @@ private:
 // with a usable URI), then a declaration for every other prefix used.
 std::string rssStartTag(const ChannelParts &parts) {
     std::string tag = "<rss version=\"2.0\"";
-    std::vector<std::string_view> declared;
+    SeenNames declared;
     for (const TreeNode *declaration : parts.declarations) {
         const std::string_view name = std::string_view(declaration->text).substr(1);
         const std::string_view prefix = name == "xmlns" ? std::string_view() : name.substr(6);
         const std::string_view uri = textValue(declaration);
         // An empty URI would undeclare a prefix, and xml / xmlns may not be declared at all.
         if ((uri.empty() && !prefix.empty()) || prefix == "xml" || prefix == "xmlns" ||
-            (!prefix.empty() && !isXmlName(prefix)) ||
-            std::find(declared.begin(), declared.end(), prefix) != declared.end()) {
+            (!prefix.empty() && (!isXmlName(prefix) || prefix.find(':') != std::string_view::npos)) ||
+            !declared.insert(prefix)) {
             continue;
         }
-        declared.push_back(prefix);
         appendAttribute(tag, name, uri);
     }
     for (const std::string &prefix : parts.prefixes) {
-        if (std::find(declared.begin(), declared.end(), prefix) != declared.end()) {
+        if (declared.contains(prefix)) {
             continue;
         }
         std::string uri(usualNamespace(prefix));
@@ -621,11 +648,10 @@ void writeFeed(const ChannelParts &parts, LineList &lines) {
     lines.add(rssStartTag(parts));
     std::string &text = lines.text();
     text.append(" <channel");
-    const auto channelAttributeAt = [&parts](int i) { return parts.channelAttributes[size_t(i)]; };
-    for (size_t i = 0; i < parts.channelAttributes.size(); ++i) {
-        const TreeNode *attribute = parts.channelAttributes[i];
+    SeenNames channelAttributes;
+    for (const TreeNode *attribute : parts.channelAttributes) {
         const std::string_view name = std::string_view(attribute->text).substr(1);
-        if (isXmlName(name) && !nameTakenBefore(attribute, int(i), channelAttributeAt)) {
+        if (isXmlName(name) && channelAttributes.insert(name)) {
             appendAttribute(text, name, textValue(attribute));
         }
     }
