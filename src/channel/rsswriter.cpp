@@ -507,7 +507,6 @@ public:
     ChannelParts &operator=(const ChannelParts &) = delete;
 
 private:
-    SeenNames m_seenPrefixes; // views of prefixes
     void sortTopLevel(const TreeNode *node) {
         const std::string_view text = node->text;
         if (isAttributeSection(node)) {
@@ -579,6 +578,8 @@ private:
             m_seenPrefixes.insert(prefixes.emplace_back(prefix));
         }
     }
+
+    SeenNames m_seenPrefixes; // views of the strings in prefixes
 };
 
 // The rss element's start tag: version, the declarations the import kept (the first of each name, each
