@@ -260,7 +260,7 @@ void StreamedDocumentFile::append(const TreeNode &topLevel) {
 }
 
 QString StreamedDocumentFile::errorString() const {
-    return tr("Cannot create file %1").arg(m_file.fileName());
+    return tr("Cannot create file %1: %2").arg(m_file.fileName(), m_file.errorString());
 }
 
 bool StreamedDocumentFile::commit() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 namespace tidewell::channel {
 
@@ -10,6 +11,10 @@ inline const QString kVersionText = QStringLiteral("Tidewell 0.30b");
 
 // Month names, indexed 1 to 12 (index 0 is empty).
 const QStringList &monthNames();
+
+// The namespace URI feeds usually bind to a well-known extension prefix ("dc", "itunes", "media" ...);
+// empty for a prefix the table does not know. Prefixes are compared exactly, as XML does.
+std::string_view usualNamespace(std::string_view prefix);
 
 } // namespace tidewell::channel
 

@@ -6,17 +6,23 @@
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
-#include "platform/guid.h"
 #include "platform/prompts.h"
+#include "platform/result.h"
 #include "platform/statusline.h"
 #include "platform/textcodec.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstring>
+#include <deque>
 #include <QCoreApplication>
 #include <QSaveFile>
+#include <QUuid>
 #include <string_view>
+#include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace tidewell::channel {
@@ -27,149 +33,137 @@ QString tr(const char *text) {
     return QCoreApplication::translate("Tchannelchild", text);
 }
 
-// Progress positions are passed on every this many nodes: the bar moves smoothly without a call per node.
+// Progress positions are passed on every this many nodes, pending events run every kEventStep nodes.
 constexpr size_t kProgressStep = 1024;
+constexpr size_t kEventStep = 64;
+// Nested elements indent by two more spaces per level up to this many, so a very deep tree does not
+// make the text grow with the square of its depth.
+constexpr int kMaxIndent = 32;
 
-// The export's scratch copy of the channel tree. The copy only ever loses nodes (the channel values
-// taken out, then every top-level node that is not an item), so it is held as the channel tree plus the
-// set of nodes deleted from it: lookups and walks in the copy skip those subtrees. This gives exactly the
-// copy's contents without duplicating a large tree.
-class ScratchCopy final {
-public:
-    ScratchCopy(const ChannelTree &tree, size_t nodeCount) : m_tree(tree), m_nodeCount(nodeCount) {}
+// The namespace of the generated guids' name-based UUIDs; fixed, so guids stay the same between exports.
+constexpr QUuid kGuidNamespace(0x5f9077ef, 0xb41e, 0x4bef, 0xb6, 0xd2, 0xdb, 0x5d, 0x51, 0x88, 0xf6, 0x4d);
 
-    bool isRemoved(const TreeNode *node) const {
-        for (const TreeNode *removed : m_removed) {
-            if (removed == node) {
-                return true;
-            }
+// Namespace URI for a prefix that is used but declared nowhere, not even in the table of usual ones.
+constexpr std::string_view kUndeclaredPrefixUri = "urn:x-undeclared-prefix:";
+
+// --- The tree's shape (see the shared convention of the import and the writer) ----------------------
+
+// "@name" with the value as its one child: an attribute of the parent element.
+bool isAttributeSection(const TreeNode *node) {
+    return node->childCount() > 0 && !node->text.empty() && node->text.front() == '@';
+}
+
+// A node with children that is not an attribute: a (nested) element. A node without children is text.
+bool isElementSection(const TreeNode *node) {
+    return node->childCount() > 0 && !isAttributeSection(node);
+}
+
+bool hasElementChild(const TreeNode *section) {
+    for (int i = 0; i < section->childCount(); ++i) {
+        if (isElementSection(section->child(i))) {
+            return true;
         }
-        return false;
     }
+    return false;
+}
 
-    void remove(const TreeNode *node) {
-        if (node) {
-            m_removed.push_back(node);
-            m_nodeCount -= 1 + node->descendantCount();
+// The text value of a section: its first child that is text (attributes and nested elements skipped).
+std::string_view textValue(const TreeNode *section) {
+    if (section) {
+        for (int i = 0; i < section->childCount(); ++i) {
+            const TreeNode *child = section->child(i);
+            if (child->childCount() == 0) {
+                return child->text;
+            }
         }
     }
+    return {};
+}
 
-    size_t nodeCount() const { return m_nodeCount; }
-
-    // findnode in the copy: from start (a node of the copy), its descendants, then its following siblings
-    // with their descendants, skipping deleted subtrees.
-    const TreeNode *findnode(const TreeNode *start, std::string_view name) const {
-        std::vector<const TreeNode *> stack;
-        for (const TreeNode *n = start; n; n = n->nextSibling()) {
-            stack.push_back(n);
+// The first child of parent named name, ignoring case.
+const TreeNode *childNamed(const TreeNode *parent, std::string_view name) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (equalsIgnoringCase(parent->child(i)->text, name)) {
+            return parent->child(i);
         }
-        std::reverse(stack.begin(), stack.end());
-        while (!stack.empty()) {
-            const TreeNode *node = stack.back();
-            stack.pop_back();
-            if (isRemoved(node)) {
-                continue;
-            }
-            if (equalsIgnoringCase(node->text, name)) {
-                return node;
-            }
-            for (int i = node->childCount() - 1; i >= 0; --i) {
-                stack.push_back(node->child(i));
-            }
-        }
-        return nullptr;
     }
+    return nullptr;
+}
 
-    // The lookup of name in the copy, given its result in the channel tree: the same node unless it lies
-    // in a subtree deleted from the copy, when the copy is searched.
-    const TreeNode *findFirst(const TreeNode *inTree, std::string_view name) const {
-        if (!inTree) {
-            return nullptr; // not in the tree, so not in the copy
-        }
-        for (const TreeNode *p = inTree; p; p = p->parent()) {
-            if (isRemoved(p)) {
-                return findnode(first(), name);
-            }
-        }
-        return inTree;
-    }
-
-    // The first top-level node of the copy.
-    const TreeNode *first() const {
-        for (int row = 0; row < m_tree.topLevelCount(); ++row) {
-            if (!isRemoved(m_tree.topLevel(row))) {
-                return m_tree.topLevel(row);
-            }
-        }
-        return nullptr;
-    }
-
-    // Number of nodes of a subtree of the copy.
-    size_t subtreeSize(const TreeNode *node) const {
-        if (node->childCount() == 0) {
-            return 1;
-        }
-        size_t size = 1 + node->descendantCount();
-        for (const TreeNode *removed : m_removed) {
-            for (const TreeNode *p = removed->parent(); p; p = p->parent()) {
-                if (p == node) {
-                    size -= 1 + removed->descendantCount();
-                    break;
-                }
-            }
-        }
-        return size;
-    }
-
-private:
-    const ChannelTree &m_tree;
-    std::vector<const TreeNode *> m_removed;
-    size_t m_nodeCount;
+// Where a section stands decides how its text becomes an element name.
+enum class Placement {
+    TopLevel,  // opening a document capitalised its first letter: undone ("TextInput" -> "textInput")
+    ItemField, // without a prefix lower case as RSS names are ("Pub Date" -> "pubDate"); a prefix keeps
+               // the name as it stands ("itunes:isClosedCaptioned")
+    Nested,    // as it stands
 };
 
-// The names the writer looks up in the whole channel tree: the first node of each, and the number of nodes,
-// found in one walk instead of one walk per name.
-class ChannelLookups final {
-public:
-    explicit ChannelLookups(const ChannelTree &tree) {
-        size_t missing = kNames.size();
-        for (const TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
-            ++m_nodeCount;
-            if (missing == 0) {
-                continue;
-            }
-            for (size_t i = 0; i < kNames.size(); ++i) {
-                if (!m_found[i] && equalsIgnoringCase(node->text, kNames[i])) {
-                    m_found[i] = node;
-                    --missing;
-                }
-            }
+std::string elementName(std::string_view text, Placement placement) {
+    std::string name;
+    name.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ') {
+            name.push_back(c);
         }
     }
-
-    // findnode(tree, name) for one of kNames.
-    const TreeNode *find(std::string_view name) const {
-        for (size_t i = 0; i < kNames.size(); ++i) {
-            if (kNames[i] == name) {
-                return m_found[i];
+    if (placement == Placement::TopLevel && !name.empty() && name.front() >= 'A' && name.front() <= 'Z') {
+        name.front() = char(name.front() - 'A' + 'a');
+    } else if (placement == Placement::ItemField && name.find(':') == std::string::npos) {
+        for (char &c : name) {
+            if (c >= 'A' && c <= 'Z') {
+                c = char(c - 'A' + 'a');
             }
         }
-        Q_ASSERT(false);
-        return nullptr;
+        if (name == "pubdate") {
+            name = "pubDate";
+        }
     }
-    size_t nodeCount() const { return m_nodeCount; }
+    return name;
+}
 
-private:
-    static constexpr std::array<std::string_view, 11> kNames = {
-        "Title",     "Link",           "ttl",   "rating", "Description", "Language", "Copyright",
-        "Webmaster", "ManagingEditor", "image", "docs"};
-    std::array<const TreeNode *, kNames.size()> m_found{};
-    size_t m_nodeCount = 0;
-};
+bool isNameStart(uchar c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+}
 
-// Text bytes of the tree as UTF-8 with &, < and > escaped. Bytes that are not valid UTF-8 (documents
-// made on older Windows installs) are read as Windows-1252, as the tree view shows them.
-void appendEscaped(std::string &out, std::string_view value) {
+bool isNameChar(uchar c) {
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
+// A name XML with namespaces accepts: a name, or prefix ":" local name. Anything else (a section a user
+// named "My field?") cannot become an element or an attribute and is left out of the feed.
+bool isXmlName(std::string_view name) {
+    bool partStart = true;
+    bool colonSeen = false;
+    for (const char c : name) {
+        if (c == ':') {
+            if (partStart || colonSeen) {
+                return false;
+            }
+            colonSeen = partStart = true;
+        } else if (partStart ? !isNameStart(uchar(c)) : !isNameChar(uchar(c))) {
+            return false;
+        } else {
+            partStart = false;
+        }
+    }
+    return !partStart;
+}
+
+std::string_view prefixOf(std::string_view name) {
+    const size_t colon = name.find(':');
+    return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+}
+
+// --- Text -----------------------------------------------------------------------------------------------
+
+enum class Escape { Text, Attribute };
+
+// Text bytes of the tree as UTF-8, escaped for XML. Bytes that are not valid UTF-8 (documents made on
+// older Windows installs) are read as Windows-1252, as the tree view shows them. In text every line break
+// (LF, CR LF or CR) becomes CR LF like every other line end; in an attribute, line breaks, TAB and the
+// quote are character references, which keeps them through attribute value normalisation. Control
+// characters XML 1.0 cannot hold are left out.
+void appendEscaped(std::string &out, std::string_view value, Escape mode) {
     bool ascii = true;
     for (const char c : value) {
         if (uchar(c) >= 0x80) {
@@ -182,27 +176,122 @@ void appendEscaped(std::string &out, std::string_view value) {
         converted = platform::decodeWindows1252(value).toUtf8();
         value = std::string_view(converted.constData(), size_t(converted.size()));
     }
+    const bool attribute = mode == Escape::Attribute;
     size_t plainFrom = 0;
     for (size_t i = 0; i < value.size(); ++i) {
-        std::string_view entity;
-        switch (value[i]) {
-        case '&':
-            entity = "&amp;";
-            break;
-        case '<':
-            entity = "&lt;";
-            break;
-        case '>':
-            entity = "&gt;";
-            break;
-        default:
+        const uchar c = uchar(value[i]);
+        if (c > '>') {
             continue;
         }
+        std::string_view replacement;
+        size_t skip = 0;
+        switch (c) {
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '"':
+            if (!attribute) {
+                continue;
+            }
+            replacement = "&quot;";
+            break;
+        case '\t':
+            if (!attribute) {
+                continue;
+            }
+            replacement = "&#9;";
+            break;
+        case '\n':
+            replacement = attribute ? "&#10;" : "\r\n";
+            break;
+        case '\r':
+            if (attribute) {
+                replacement = "&#13;";
+            } else {
+                replacement = "\r\n";
+                skip = (i + 1 < value.size() && value[i + 1] == '\n') ? 1 : 0;
+            }
+            break;
+        default:
+            if (c >= 0x20) {
+                continue;
+            }
+            break; // a control character: left out
+        }
         out.append(value.data() + plainFrom, i - plainFrom);
-        out.append(entity);
+        out.append(replacement);
+        i += skip;
         plainFrom = i + 1;
     }
     out.append(value.data() + plainFrom, value.size() - plainFrom);
+}
+
+void appendIndent(std::string &out, int indent) {
+    out.append(size_t(std::min(indent, kMaxIndent)), ' ');
+}
+
+// ' name="value"'
+void appendAttribute(std::string &out, std::string_view name, std::string_view value) {
+    out.push_back(' ');
+    out.append(name);
+    out.append("=\"");
+    appendEscaped(out, value, Escape::Attribute);
+    out.push_back('"');
+}
+
+// Names already written on one element (or declared on rss): a duplicate would make the element malformed.
+// Linear in time whatever the number of names; the names must outlive the set.
+class SeenNames final {
+public:
+    bool contains(std::string_view name) const {
+        if (m_set.empty()) {
+            return std::find(m_few.begin(), m_few.begin() + m_fewCount, name) != m_few.begin() + m_fewCount;
+        }
+        return m_set.contains(name);
+    }
+    // False when name was there already.
+    bool insert(std::string_view name) {
+        if (contains(name)) {
+            return false;
+        }
+        if (m_set.empty() && m_fewCount < m_few.size()) {
+            m_few[m_fewCount++] = name;
+        } else {
+            if (m_set.empty()) {
+                m_set.insert(m_few.begin(), m_few.end());
+            }
+            m_set.insert(name);
+        }
+        return true;
+    }
+
+private:
+    std::array<std::string_view, 8> m_few;
+    size_t m_fewCount = 0;
+    std::unordered_set<std::string_view> m_set;
+};
+
+// The attributes of element: each attribute section in tree order. A name that is not an XML name, or
+// that an earlier attribute of the same element already had, is left out (either would make the element
+// malformed).
+void appendAttributes(std::string &out, const TreeNode *element) {
+    SeenNames seen;
+    for (int i = 0; i < element->childCount(); ++i) {
+        const TreeNode *child = element->child(i);
+        if (!isAttributeSection(child)) {
+            continue;
+        }
+        const std::string_view name = std::string_view(child->text).substr(1);
+        if (isXmlName(name) && seen.insert(name)) {
+            appendAttribute(out, name, textValue(child));
+        }
+    }
 }
 
 // The RSS text, built in a buffer of a fixed size that is passed on to the output files whenever it fills,
@@ -217,13 +306,17 @@ public:
         m_text.append(line);
         m_text.append("\r\n");
     }
-    // indent spaces + <tag> + escaped value + </tag>
-    void addElement(int indent, std::string_view tag, std::string_view value) {
-        m_text.append(size_t(indent), ' ');
+    // indent spaces + <tag attributes> + escaped value + </tag>
+    void addElement(int indent, std::string_view tag, std::string_view value,
+                    const TreeNode *attributesOf = nullptr) {
+        appendIndent(m_text, indent);
         m_text.push_back('<');
         m_text.append(tag);
+        if (attributesOf) {
+            appendAttributes(m_text, attributesOf);
+        }
         m_text.push_back('>');
-        appendEscaped(m_text, value);
+        appendEscaped(m_text, value, Escape::Text);
         m_text.append("</");
         m_text.append(tag);
         m_text.append(">\r\n");
@@ -232,24 +325,28 @@ public:
         const QByteArray bytes = value.toUtf8();
         addElement(indent, tag, std::string_view(bytes.constData(), size_t(bytes.size())));
     }
-    void addIfNotEmpty(int indent, std::string_view tag, const std::string &value) {
+    // A fixed channel line from a section: written when always is set or the section's value is not empty.
+    void addSection(int indent, std::string_view tag, const TreeNode *section, bool always = false) {
+        const std::string_view value = textValue(section);
+        if (always || !value.empty()) {
+            addElement(indent, tag, value, section);
+        }
+    }
+    void addIfNotEmpty(int indent, std::string_view tag, std::string_view value) {
         if (!value.empty()) {
             addElement(indent, tag, value);
         }
     }
-    // The generated guid: the last line of the last item.
-    void addGuid(const QString &guid) {
-        m_text.append("     <guid isPermaLink=\"false\">");
-        m_text.append(guid.toStdString());
-        m_text.append("</guid>\r\n");
-    }
+
+    // Writes section as XML elements; false when nothing was written (no value, no attribute).
+    bool addSectionTree(const TreeNode *section, Placement placement, int indent);
 
     void flushIfFull() {
         if (m_text.size() >= kChunkBytes) {
             flush();
         }
     }
-    // Write errors are kept by the files and reported by their commit().
+    // Write errors are kept by the files and reported when they are finished.
     void flush() {
         for (QIODevice *output : m_outputs) {
             output->write(m_text.data(), qint64(m_text.size()));
@@ -257,30 +354,399 @@ public:
         m_text.clear();
     }
 
+    std::string &text() { return m_text; }
+
 private:
     static constexpr size_t kChunkBytes = 64 * 1024;
+    // One value per element: each text child of a section without nested elements becomes an element of
+    // its own (two values, two elements); attributes go on each; attributes alone make an empty element.
+    bool addValueElements(const TreeNode *section, std::string_view name, int indent);
+
     std::string m_text;
     std::vector<QIODevice *> m_outputs;
 };
 
-// Item element names follow the field section: lower case (A to Z only), spaces removed, and pubDate
-// keeps its capital D.
-std::string elementName(std::string_view sectionText) {
-    std::string name;
-    name.reserve(sectionText.size());
-    for (char c : sectionText) {
-        if (c == ' ') {
+bool LineList::addValueElements(const TreeNode *section, std::string_view name, int indent) {
+    std::string attributes;
+    appendAttributes(attributes, section);
+    bool written = false;
+    for (int i = 0; i < section->childCount(); ++i) {
+        const TreeNode *value = section->child(i);
+        if (value->childCount() > 0 || value->text.empty()) {
             continue;
         }
-        if (c >= 'A' && c <= 'Z') {
-            c = char(c - 'A' + 'a');
+        appendIndent(m_text, indent);
+        m_text.push_back('<');
+        m_text.append(name);
+        m_text.append(attributes);
+        m_text.push_back('>');
+        appendEscaped(m_text, value->text, Escape::Text);
+        m_text.append("</");
+        m_text.append(name);
+        m_text.append(">\r\n");
+        written = true;
+    }
+    if (!written && !attributes.empty()) {
+        appendIndent(m_text, indent);
+        m_text.push_back('<');
+        m_text.append(name);
+        m_text.append(attributes);
+        m_text.append("/>\r\n");
+        written = true;
+    }
+    return written;
+}
+
+// A section with nested elements is one element holding its text children and nested elements in tree
+// order, each on its own line. Iterative, so any depth of nesting is written without deep recursion.
+bool LineList::addSectionTree(const TreeNode *section, Placement placement, int indent) {
+    struct Frame {
+        const TreeNode *section;
+        Placement placement;
+        int indent;
+        int next;
+    };
+    std::vector<Frame> stack;
+    bool written = false;
+    // Writes a leaf-like section at once, or the start tag of one with nested elements (then pushed).
+    const auto open = [&](const TreeNode *node, Placement where, int at) {
+        const std::string name = elementName(node->text, where);
+        if (!isXmlName(name)) {
+            return;
         }
-        name.push_back(c);
+        if (!hasElementChild(node)) {
+            written = addValueElements(node, name, at) || written;
+            return;
+        }
+        appendIndent(m_text, at);
+        m_text.push_back('<');
+        m_text.append(name);
+        appendAttributes(m_text, node);
+        m_text.append(">\r\n");
+        written = true;
+        stack.push_back({node, where, at, 0});
+    };
+    open(section, placement, indent);
+    while (!stack.empty()) {
+        Frame &frame = stack.back();
+        if (frame.next == frame.section->childCount()) {
+            appendIndent(m_text, frame.indent);
+            m_text.append("</");
+            m_text.append(elementName(frame.section->text, frame.placement));
+            m_text.append(">\r\n");
+            stack.pop_back();
+            continue;
+        }
+        const TreeNode *child = frame.section->child(frame.next++);
+        if (isAttributeSection(child)) {
+            continue;
+        }
+        if (child->childCount() == 0) {
+            if (!child->text.empty()) {
+                appendIndent(m_text, frame.indent + 2);
+                appendEscaped(m_text, child->text, Escape::Text);
+                m_text.append("\r\n");
+            }
+            continue;
+        }
+        open(child, Placement::Nested, frame.indent + 2); // may grow the stack: frame is not used after
+        flushIfFull();
     }
-    if (name == "pubdate") {
-        name = "pubDate";
+    return written;
+}
+
+// --- What the channel tree holds, found in one walk -----------------------------------------------------
+
+// The channel lines with a fixed place in the feed, by top-level section name (compared ignoring case).
+enum Fixed : size_t {
+    FixedTitle,
+    FixedLink,
+    FixedDescription,
+    FixedLanguage,
+    FixedCopyright,
+    FixedManagingEditor,
+    FixedWebMaster,
+    FixedTtl,
+    FixedDocs,
+    FixedRating,
+    FixedImage,
+    FixedCount
+};
+constexpr std::array<std::string_view, FixedCount> kFixedNames = {
+    "Title",     "Link", "Description", "Language", "Copyright", "ManagingEditor",
+    "WebMaster", "ttl",  "docs",        "rating",   "image"};
+// Channel sections whose line the writer makes itself at every export (the time of the export, this
+// program): the sections are not written.
+constexpr std::array<std::string_view, 3> kRegeneratedNames = {"pubDate", "lastBuildDate", "generator"};
+
+struct ItemEntry {
+    const TreeNode *node;
+    size_t nodeCount; // the item node and its descendants
+};
+
+// The channel tree sorted into what the feed is built from: the fixed channel sections (the first
+// top-level section of each name), the other channel sections in tree order, the items, the namespace
+// declarations kept by the import and every prefix used in a name that will be written.
+class ChannelParts final {
+public:
+    explicit ChannelParts(const ChannelTree &tree) {
+        for (int row = 0; row < tree.topLevelCount(); ++row) {
+            sortTopLevel(tree.topLevel(row));
+        }
     }
-    return name;
+
+    std::array<const TreeNode *, FixedCount> fixed{};
+    std::vector<const TreeNode *> extras;            // other channel sections, tree order
+    std::vector<const TreeNode *> channelAttributes; // top-level "@name" sections other than declarations
+    std::vector<const TreeNode *> declarations;      // top-level "@xmlns" / "@xmlns:p" sections
+    std::vector<ItemEntry> items;
+    std::deque<std::string> prefixes; // in the order first used (a deque: the strings never move)
+    size_t itemNodeCount = 0;
+
+    ChannelParts(const ChannelParts &) = delete;
+    ChannelParts &operator=(const ChannelParts &) = delete;
+
+private:
+    void sortTopLevel(const TreeNode *node) {
+        const std::string_view text = node->text;
+        if (isAttributeSection(node)) {
+            const std::string_view name = text.substr(1);
+            if (name == "xmlns" || name.starts_with("xmlns:")) {
+                declarations.push_back(node);
+            } else if (name != "version") {
+                channelAttributes.push_back(node);
+                usePrefix(name);
+            }
+            return;
+        }
+        if (text.find("Item") != std::string_view::npos) {
+            const size_t count = collectPrefixes(node, Placement::ItemField);
+            items.push_back({node, count});
+            itemNodeCount += count;
+            return;
+        }
+        if (upperAscii(text).starts_with("ITEM")) {
+            return; // an item of a document that was never opened: not written
+        }
+        for (size_t i = 0; i < FixedCount; ++i) {
+            if (equalsIgnoringCase(text, kFixedNames[i])) {
+                if (fixed[i]) {
+                    break; // a second section of that name: written as it stands, with the others
+                }
+                fixed[i] = node;
+                collectPrefixes(node, Placement::Nested);
+                return;
+            }
+        }
+        for (const std::string_view name : kRegeneratedNames) {
+            if (equalsIgnoringCase(text, name)) {
+                return;
+            }
+        }
+        extras.push_back(node);
+        usePrefix(elementName(text, Placement::TopLevel));
+        collectPrefixes(node, Placement::Nested);
+    }
+
+    // Walks the subtree below top, noting the prefix of every element and attribute name written from it.
+    // Returns the number of nodes of the subtree, top included.
+    size_t collectPrefixes(const TreeNode *top, Placement childPlacement) {
+        size_t count = 1;
+        const TreeNode *end = top->nextSibling();
+        for (const TreeNode *node = ChannelTree::next(top); node && node != end;
+             node = ChannelTree::next(node)) {
+            ++count;
+            if (node->childCount() == 0 || node->text.find(':') == std::string::npos) {
+                continue;
+            }
+            if (node->text.front() == '@') {
+                usePrefix(std::string_view(node->text).substr(1));
+            } else {
+                usePrefix(
+                    elementName(node->text, node->parent() == top ? childPlacement : Placement::Nested));
+            }
+        }
+        return count;
+    }
+
+    void usePrefix(std::string_view name) {
+        const std::string_view prefix = prefixOf(name);
+        if (prefix.empty() || !isXmlName(name) || prefix == "xml" || prefix == "xmlns") {
+            return;
+        }
+        if (!m_seenPrefixes.contains(prefix)) {
+            m_seenPrefixes.insert(prefixes.emplace_back(prefix));
+        }
+    }
+
+    SeenNames m_seenPrefixes; // views of the strings in prefixes
+};
+
+// The rss element's start tag: version, the declarations the import kept (the first of each name, each
+// with a usable URI), then a declaration for every other prefix used.
+std::string rssStartTag(const ChannelParts &parts) {
+    std::string tag = "<rss version=\"2.0\"";
+    SeenNames declared;
+    for (const TreeNode *declaration : parts.declarations) {
+        const std::string_view name = std::string_view(declaration->text).substr(1);
+        const std::string_view prefix = name == "xmlns" ? std::string_view() : name.substr(6);
+        const std::string_view uri = textValue(declaration);
+        // An empty URI would undeclare a prefix, and xml / xmlns may not be declared at all.
+        if ((uri.empty() && !prefix.empty()) || prefix == "xml" || prefix == "xmlns" ||
+            (!prefix.empty() && (!isXmlName(prefix) || prefix.find(':') != std::string_view::npos)) ||
+            !declared.insert(prefix)) {
+            continue;
+        }
+        appendAttribute(tag, name, uri);
+    }
+    for (const std::string &prefix : parts.prefixes) {
+        if (declared.contains(prefix)) {
+            continue;
+        }
+        std::string uri(usualNamespace(prefix));
+        if (uri.empty()) {
+            uri = std::string(kUndeclaredPrefixUri) + prefix;
+        }
+        appendAttribute(tag, "xmlns:" + prefix, uri);
+    }
+    tag.push_back('>');
+    return tag;
+}
+
+// --- Files ----------------------------------------------------------------------------------------------
+
+QString cannotCreate(const QString &path, const QString &reason) {
+    return tr("Cannot create file %1: %2").arg(path, reason);
+}
+
+// Finishes writing a temporary file without committing it: what is buffered is written and synced, so the
+// commits at the end only rename, and a full disk is noticed before any file is replaced.
+platform::Status finishWriting(QSaveFile &file) {
+    if (file.error() == QFileDevice::NoError && file.flush() && ::fsync(file.handle()) == 0) {
+        return {};
+    }
+    const QString reason =
+        file.error() != QFileDevice::NoError ? file.errorString() : QString::fromLocal8Bit(strerror(errno));
+    return platform::Status::failure(cannotCreate(file.fileName(), reason));
+}
+
+platform::Status commit(QSaveFile &file) {
+    if (file.commit()) {
+        return {};
+    }
+    return platform::Status::failure(cannotCreate(file.fileName(), file.errorString()));
+}
+
+// Writes the feed text of parts to the outputs of lines.
+void writeFeed(const ChannelParts &parts, LineList &lines) {
+    platform::StatusLine &status = platform::StatusLine::current();
+    const auto &fixed = parts.fixed;
+
+    lines.add("<?xml version=\"1.0\"?>");
+    lines.add(QStringLiteral("<!-- Generated with %1, an RSS 2.0 channel authoring tool -->")
+                  .arg(kVersionText)
+                  .toStdString());
+    lines.add(rssStartTag(parts));
+    std::string &text = lines.text();
+    text.append(" <channel");
+    SeenNames channelAttributes;
+    for (const TreeNode *attribute : parts.channelAttributes) {
+        const std::string_view name = std::string_view(attribute->text).substr(1);
+        if (isXmlName(name) && channelAttributes.insert(name)) {
+            appendAttribute(text, name, textValue(attribute));
+        }
+    }
+    text.append(">\r\n");
+    lines.addElement(1, "generator", kVersionText);
+    lines.addElement(1, "lastBuildDate", rssDate(platform::Clock::now()));
+    lines.addSection(2, "title", fixed[FixedTitle], true);
+    lines.addSection(2, "link", fixed[FixedLink], true);
+    lines.addSection(2, "description", fixed[FixedDescription]);
+    lines.addSection(2, "language", fixed[FixedLanguage]);
+    lines.addSection(2, "copyright", fixed[FixedCopyright]);
+    lines.addSection(2, "managingEditor", fixed[FixedManagingEditor]);
+    lines.addSection(2, "webMaster", fixed[FixedWebMaster]);
+    lines.addSection(2, "ttl", fixed[FixedTtl]);
+    lines.addSection(2, "docs", fixed[FixedDocs]);
+    lines.addSection(2, "rating", fixed[FixedRating]);
+    lines.addElement(2, "pubDate", rssDate(platform::Clock::now()));
+    if (const TreeNode *image = fixed[FixedImage]) {
+        // The image block from the image section's own fields; any other field follows them.
+        static constexpr std::array<std::string_view, 6> kImageFields = {"title",       "url",    "link",
+                                                                         "description", "height", "width"};
+        static constexpr std::array<std::string_view, 6> kImageDefaults = {"", "", "", "", "31", "88"};
+        std::array<const TreeNode *, kImageFields.size()> fields{};
+        text.append("  <image");
+        appendAttributes(text, image);
+        text.append(">\r\n");
+        for (size_t i = 0; i < kImageFields.size(); ++i) {
+            fields[i] = childNamed(image, kImageFields[i]);
+            lines.addIfNotEmpty(4, kImageFields[i], fields[i] ? textValue(fields[i]) : kImageDefaults[i]);
+        }
+        for (int i = 0; i < image->childCount(); ++i) {
+            const TreeNode *field = image->child(i);
+            if (isElementSection(field) && std::find(fields.begin(), fields.end(), field) == fields.end()) {
+                lines.addSectionTree(field, Placement::Nested, 4);
+            }
+        }
+        lines.add("  </image>");
+    }
+    for (const TreeNode *extra : parts.extras) {
+        lines.addSectionTree(extra, Placement::TopLevel, 2);
+        lines.flushIfFull();
+    }
+
+    // Item pass: each item field section becomes elements named after it.
+    status.setProgressMaximum(int(std::min<size_t>(parts.itemNodeCount, INT_MAX)));
+    status.setProgressPosition(0);
+    bool guidSeen = false;
+    size_t position = 0;
+    size_t nextReport = 0;
+    size_t nextEvents = 0;
+    for (const ItemEntry &item : parts.items) {
+        if (position >= nextReport) {
+            status.setProgressPosition(int(std::min<size_t>(position, INT_MAX)));
+            nextReport = position + kProgressStep;
+        }
+        if (position >= nextEvents) {
+            platform::letPendingEventsRun();
+            nextEvents = position + kEventStep;
+        }
+        position += item.nodeCount;
+        if (&item != &parts.items.front()) {
+            lines.add("   </item>");
+        }
+        text.append("   <item");
+        appendAttributes(text, item.node);
+        text.append(">\r\n");
+        for (int f = 0; f < item.node->childCount(); ++f) {
+            const TreeNode *field = item.node->child(f);
+            if (field->childCount() == 0 || isAttributeSection(field)) {
+                continue;
+            }
+            if (lines.addSectionTree(field, Placement::ItemField, 5) &&
+                elementName(field->text, Placement::ItemField) == "guid") {
+                guidSeen = true;
+            }
+            lines.flushIfFull();
+        }
+    }
+    if (!parts.items.empty()) {
+        if (!guidSeen) {
+            // The last line of the last item.
+            const TreeNode *last = parts.items.back().node;
+            const TreeNode *linkField = childNamed(last, "link");
+            const TreeNode *titleField = childNamed(last, "title");
+            text.append("     <guid isPermaLink=\"false\">");
+            text.append(make_guid(textValue(fixed[FixedLink]), textValue(linkField), textValue(titleField))
+                            .toStdString());
+            text.append("</guid>\r\n");
+        }
+        lines.add("   </item>");
+    }
+    lines.add(" </channel>");
+    lines.add("</rss>");
+    lines.flush();
 }
 
 QString untitledUpper(const QString &title) {
@@ -293,211 +759,74 @@ QString untitledUpper(const QString &title) {
     return upper;
 }
 
-} // namespace
-
-QString make_guid() {
-    const QUuid uuid = platform::Guid::create();
-    if (uuid.isNull()) {
-        return QStringLiteral("TW");
-    }
-    return QStringLiteral("TW") + QString::fromLatin1(uuid.toByteArray(QUuid::Id128)).toUpper();
-}
-
-bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *error) {
-    platform::StatusLine &status = platform::StatusLine::current();
-    status.statusmsg(tr("Exporting and saving RSS file"));
-
-    const ChannelLookups lookups(tree);
-    ScratchCopy copy(tree, lookups.nodeCount());
-
-    // Channel values by name; each one found is taken out of the copy by the same lookup there.
-    const auto take = [&](std::string_view name) {
-        const TreeNode *node = lookups.find(name);
-        if (!node) {
-            return std::string();
-        }
-        copy.remove(copy.findFirst(node, name));
-        return sectionValue(node);
-    };
-    const std::string title = take("Title");
-    const std::string link = take("Link");
-    const std::string ttl = take("ttl");
-    const std::string rating = take("rating");
-    const std::string description = take("Description");
-    const std::string language = take("Language");
-    const std::string copyright = take("Copyright");
-    const std::string webMaster = take("Webmaster");
-    const std::string managingEditor = take("ManagingEditor");
-
-    const TreeNode *imageSection = lookups.find("image");
-    const bool imagePresent = imageSection != nullptr;
-    std::string imageTitle, imageUrl, imageLink, imageDescription;
-    std::string imageHeight = "31";
-    std::string imageWidth = "88";
-    if (imagePresent) {
-        const TreeNode *image = copy.findFirst(imageSection, "image");
-        const auto imageValue = [&](std::string_view name, std::string &value) {
-            if (const TreeNode *field = image ? copy.findnode(image, name) : nullptr) {
-                value = sectionValue(field);
-            }
-        };
-        imageValue("title", imageTitle);
-        imageValue("url", imageUrl);
-        imageValue("link", imageLink);
-        imageValue("description", imageDescription);
-        imageValue("height", imageHeight);
-        imageValue("width", imageWidth);
-        copy.remove(image);
-    }
-    const std::string docs = take("docs");
-
-    // Stripping pass: from the last absolute index of the copy down to 0, every top-level node whose text
-    // does not hold "Item" (this letter case) goes. Pending events run meanwhile.
-    const size_t stripCount = copy.nodeCount();
-    status.setProgressMaximum(int(std::min<size_t>(stripCount, INT_MAX)));
-    status.setProgressPosition(0);
-    for (size_t index = stripCount; index-- > 0;) {
-        if (index % kProgressStep == 0) {
-            status.setProgressPosition(int(index));
-        }
-        if (index % 64 == 0) {
-            platform::letPendingEventsRun();
-        }
-    }
-    std::vector<const TreeNode *> items;
-    for (int row = 0; row < tree.topLevelCount(); ++row) {
-        const TreeNode *node = tree.topLevel(row);
-        if (!copy.isRemoved(node) && node->text.find("Item") != std::string::npos) {
-            items.push_back(node);
-        }
-    }
-
-    LineList lines;
-    lines.add("<?xml version=\"1.0\"?>");
-    lines.add(QStringLiteral("<!-- Generated with %1, an RSS 2.0 channel authoring tool -->")
-                  .arg(kVersionText)
-                  .toStdString());
-    lines.add("<rss version=\"2.0\">");
-    lines.add(" <channel>");
-    lines.addElement(1, "generator", kVersionText);
-    lines.addElement(1, "lastBuildDate", rssDate(platform::Clock::now()));
-    lines.addElement(2, "title", title);
-    lines.addElement(2, "link", link);
-    lines.addIfNotEmpty(2, "description", description);
-    lines.addIfNotEmpty(2, "language", language);
-    lines.addIfNotEmpty(2, "copyright", copyright);
-    lines.addIfNotEmpty(2, "managingEditor", managingEditor);
-    lines.addIfNotEmpty(2, "webMaster", webMaster);
-    lines.addIfNotEmpty(2, "ttl", ttl);
-    lines.addIfNotEmpty(2, "docs", docs);
-    lines.addIfNotEmpty(2, "rating", rating);
-    lines.addElement(2, "pubDate", rssDate(platform::Clock::now()));
-    if (imagePresent) {
-        lines.add("  <image>");
-        lines.addIfNotEmpty(4, "title", imageTitle);
-        lines.addIfNotEmpty(4, "url", imageUrl);
-        lines.addIfNotEmpty(4, "link", imageLink);
-        lines.addIfNotEmpty(4, "description", imageDescription);
-        lines.addIfNotEmpty(4, "height", imageHeight);
-        lines.addIfNotEmpty(4, "width", imageWidth);
-        lines.add("  </image>");
-    }
-
-    // The .rss and its .xml copy are written side by side from the same text. Each is written whole or
-    // not at all; a .rss written before the .xml failed stays.
+platform::Status exportChannel(const ChannelTree &tree, const QString &fileName) {
     const QString rssPath = platform::replaceExtension(fileName, QStringLiteral(".rss"));
     const QString xmlPath = platform::replaceExtension(fileName, QStringLiteral(".xml"));
     const QString chfPath = platform::replaceExtension(fileName, QStringLiteral(".chf"));
-    const auto cannotCreate = [error](const QString &path) {
-        if (error) {
-            *error = tr("Cannot create file %1").arg(path);
-        }
-        return false;
-    };
+    if (platform::fileNamePart(rssPath) == QLatin1String(".rss")) {
+        return platform::Status::failure(
+            tr("Cannot export to \"%1\": the file name is empty. Choose a name such as news.rss.")
+                .arg(fileName));
+    }
+
+    platform::StatusLine &status = platform::StatusLine::current();
+    status.statusmsg(tr("Exporting and saving RSS file"));
+
+    const ChannelParts parts(tree);
+
+    // Everything goes to temporary files first; nothing replaces a file before all three are written.
     QSaveFile rssFile(rssPath);
     if (!rssFile.open(QIODevice::WriteOnly)) {
-        return cannotCreate(rssPath);
+        return platform::Status::failure(cannotCreate(rssPath, rssFile.errorString()));
     }
     QSaveFile xmlFile(xmlPath);
-    const bool xmlOpen = xmlFile.open(QIODevice::WriteOnly);
-    lines.setOutputs(xmlOpen ? std::vector<QIODevice *>{&rssFile, &xmlFile}
-                             : std::vector<QIODevice *>{&rssFile});
+    if (!xmlFile.open(QIODevice::WriteOnly)) {
+        return platform::Status::failure(cannotCreate(xmlPath, xmlFile.errorString()));
+    }
+    LineList lines;
+    lines.setOutputs({&rssFile, &xmlFile});
+    writeFeed(parts, lines);
+    for (QSaveFile *file : {&rssFile, &xmlFile}) {
+        if (platform::Status finished = finishWriting(*file); !finished) {
+            return finished;
+        }
+    }
 
-    // Item pass over the stripped copy in absolute order: an item node opens an element (closing the one
-    // before it), and each value of an item field section becomes one element named after the section.
-    size_t itemCount = 0;
-    for (const TreeNode *item : items) {
-        itemCount += copy.subtreeSize(item);
-    }
-    status.setProgressMaximum(int(std::min<size_t>(itemCount, INT_MAX)));
-    status.setProgressPosition(0);
-    bool guidSeen = false;
-    size_t index = 0;
-    size_t nextReport = 0;
-    for (const TreeNode *item : items) {
-        if (index >= nextReport) {
-            status.setProgressPosition(int(index));
-            nextReport = index + kProgressStep;
-        }
-        lines.flushIfFull();
-        if (index > 0) {
-            lines.add("   </item>");
-        }
-        lines.add("   <item>");
-        ++index;
-        for (int f = 0; f < item->childCount(); ++f) {
-            const TreeNode *field = item->child(f);
-            if (copy.isRemoved(field)) {
-                continue;
-            }
-            ++index;
-            if (field->childCount() == 0) {
-                continue;
-            }
-            const std::string name = elementName(field->text);
-            for (int v = 0; v < field->childCount(); ++v) {
-                const TreeNode *value = field->child(v);
-                if (copy.isRemoved(value)) {
-                    continue;
-                }
-                index += copy.subtreeSize(value);
-                if (value->text.empty()) {
-                    continue;
-                }
-                if (name == "guid") {
-                    guidSeen = true;
-                }
-                lines.addElement(5, name, value->text);
-            }
-        }
-    }
-    if (!items.empty()) {
-        if (!guidSeen) {
-            lines.addGuid(make_guid());
-        }
-        lines.add("   </item>");
-    }
-    lines.add(" </channel>");
-    lines.add("</rss>");
-
-    lines.flush();
-    if (!rssFile.commit()) {
-        return cannotCreate(rssPath);
-    }
-    if (!xmlOpen || !xmlFile.commit()) {
-        return cannotCreate(xmlPath);
-    }
+    // The document first: once it is committed, the feed written from it may follow, never precede it.
     DocumentFile document;
     if (!document.SaveTreeToFile(tree, chfPath)) {
-        if (error) {
-            *error = document.errorString();
+        return platform::Status::failure(document.errorString());
+    }
+    for (QSaveFile *file : {&rssFile, &xmlFile}) {
+        if (platform::Status committed = commit(*file); !committed) {
+            return committed;
         }
-        return false;
     }
     status.setProgressPosition(0);
     status.statusmsg(QStringLiteral("File ") + platform::fileNamePart(chfPath) +
                      tr(" succesfully exported to RSS format, Data has been saved."));
-    return true;
+    return {};
+}
+
+} // namespace
+
+QString make_guid(std::string_view channelLink, std::string_view itemLink, std::string_view itemTitle) {
+    // Each part ends in a NUL byte, so ("ab", "c") and ("a", "bc") name different items.
+    QByteArray name;
+    for (const std::string_view part : {channelLink, itemLink, itemTitle}) {
+        name.append(part.data(), qsizetype(part.size()));
+        name.append('\0');
+    }
+    const QUuid uuid = QUuid::createUuidV5(kGuidNamespace, name);
+    return QStringLiteral("TW") + QString::fromLatin1(uuid.toByteArray(QUuid::Id128)).toUpper();
+}
+
+bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *error) {
+    const platform::Status result = exportChannel(tree, fileName);
+    if (!result && error) {
+        *error = result.error();
+    }
+    return result.ok();
 }
 
 QString askExportFileName() {

@@ -3,6 +3,7 @@
 #include "channel/channeltree.h"
 
 #include <QString>
+#include <string_view>
 
 namespace tidewell::channel {
 
@@ -25,17 +26,28 @@ namespace tidewell::channel {
 // export_rssfile lets pending window events run while it works (the window keeps painting and the
 // progress bar moves), which is why the window must refuse edits and a second export during the call.
 
-// The generated item guid: "TW" and the 32 upper-case hex digits of a fresh platform::Guid (field order
-// of the registry form, without braces and hyphens); "TW" alone when the generator gives no GUID.
-QString make_guid();
+// The generated item guid: "TW" and the 32 upper-case hex digits of a name-based UUID (version 5, a fixed
+// namespace of this program) of the channel link, the item's link and the item's title. The same channel
+// exported again gives the same guid, so feed readers do not show the item as new.
+QString make_guid(std::string_view channelLink, std::string_view itemLink, std::string_view itemTitle);
 
 // Writes the channel tree as <fileName>.rss and an identical <fileName>.xml (the file name's extension
-// replaced, or added when it has none), then the tree itself as <fileName>.chf. Reports "Exporting and
+// replaced, or added when it has none), and the tree itself as <fileName>.chf. Reports "Exporting and
 // saving RSS file", then "File <name>.chf succesfully exported to RSS format, Data has been saved."
-// through platform::StatusLine, and moves its progress bar through the stripping and item passes.
-// Values are XML-escaped (& < >) and written as UTF-8; every line ends in CR LF. The tree is not
-// changed. On failure returns false with "Cannot create file <path>" in error (may be null): files
-// written before the failing one stay, later ones are not written.
+// through platform::StatusLine, and moves its progress bar through the item pass.
+//
+// The feed: channel lines from the channel's own top-level sections only, then every other channel
+// section in tree order, then the items. Sections named "@name" are written as attributes of their
+// element, top-level "@xmlns..." sections as namespace declarations of the rss element; every prefix used
+// and not declared is declared with its usual namespace (rss_global's table) or, when the table does not
+// know it, with "urn:x-undeclared-prefix:<prefix>", so the output is always namespace-well-formed. Values
+// are XML-escaped and written as UTF-8; every line ends in CR LF, line breaks inside values too.
+//
+// All three files are written to temporary files first and committed at the end, the .chf first: a failed
+// export leaves the three files as they were, and the document is never older than the feed beside it.
+// A replaced file keeps its permissions. The tree is not changed. On failure returns false with the
+// reason in error (may be null): "Cannot create file <path>: <system's reason>", or a refusal of a file
+// name without a base name (empty, or only an extension), for which nothing is written.
 bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *error = nullptr);
 
 // The save dialog SaveDialog1 through platform::Prompts: caption "Save as", filter RSS files (*.rss) /
