@@ -9,7 +9,6 @@
 #include <QDate>
 #include <QHash>
 #include <QIODevice>
-#include <QTime>
 #include <QUrl>
 #include <vector>
 
