@@ -8,11 +8,11 @@
 
 #include "feeds/feedvalidator.h"
 #include "feeds/rssimport.h"
+#include "platform/progress.h"
 
 #include <cstdio>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSaveFile>
 #include <sys/resource.h>
 
@@ -99,25 +99,17 @@ int import(const QString &path) {
     return 0;
 }
 
-// What Tfrm_validator's Validate does: read the file into the buffer, read items.dat, run the checks.
+// What Tfrm_validator's Validate does: the whole validation of the file, marker checks and feed check.
 int validate(const QString &path) {
     QElapsedTimer timer;
     timer.start();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    const auto report = FeedValidator::validateFile(path, tidewell::platform::Progress::silent());
+    if (!report) {
+        std::fprintf(stderr, "%s\n", qPrintable(report.error()));
         return 1;
     }
-    FeedValidator validator;
-    validator.setText(file.readAll());
-    const auto elements = FeedValidator::elementList();
-    if (!elements) {
-        std::fprintf(stderr, "items.dat is missing beside the program\n");
-        return 1;
-    }
-    validator.processfile(*elements);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    std::printf("%.1f %ld %lld\n", ms, peakKiB(), static_cast<long long>(validator.rows().size()));
+    std::printf("%.1f %ld %lld\n", ms, peakKiB(), static_cast<long long>(report->rows.size()));
     return 0;
 }
 

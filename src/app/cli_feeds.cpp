@@ -5,7 +5,9 @@
 #include "feeds/rssimport.h"
 #include "platform/folders.h"
 #include "platform/httpclient.h"
+#include "platform/progress.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTextStream>
 
@@ -36,43 +38,42 @@ std::optional<QByteArray> fetchBody(const QString &address, QTextStream &err, bo
 }
 
 int validate(const QString &source, QTextStream &out, QTextStream &err) {
-    feeds::FeedValidator validator;
+    platform::Progress &silent = platform::Progress::silent();
+    std::optional<platform::Result<feeds::ValidationReport>> report;
     if (isWebAddress(source)) {
         bool errorAnswer = false;
         const auto body = fetchBody(source, err, &errorAnswer);
         if (!body && !errorAnswer) {
             return 1;
         }
-        validator.setText(body.value_or(QByteArray())); // an error answer validates the empty buffer
+        // An error answer validates the empty buffer.
+        report = feeds::FeedValidator::validateText(body.value_or(QByteArray()), silent);
     } else {
-        QFile file(source);
-        if (!file.exists()) {
-            err << "Error : File does not exist!\n";
+        if (const QString notice = feeds::FeedValidator::missingFileNotice(source); !notice.isEmpty()) {
+            err << notice << '\n';
             return 1;
         }
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "Cannot open file " << source << '\n';
-            return 1;
-        }
-        validator.setText(file.readAll());
+        report = feeds::FeedValidator::validateFile(source, silent);
     }
-    const auto elements = feeds::FeedValidator::elementList();
-    if (!elements) {
-        err << "Cannot load datafile, reinstall program please!\n";
+    if (!*report) {
+        err << report->error() << '\n';
         return 1;
     }
-    validator.processfile(*elements);
-    for (qsizetype i = 0; i < validator.rows().size(); ++i) {
-        out << (i + 1) << '\t' << validator.rows()[i] << '\n';
+    const feeds::ValidationReport &found = **report;
+    for (qsizetype i = 0; i < found.rows.size(); ++i) {
+        out << (i + 1) << '\t' << found.rows[i] << '\n';
     }
-    if (validator.stopped()) {
-        err << "Important markers are missing, validation cannot be continued.\n";
+    if (!found.feedCheck.isEmpty()) {
+        out << "Feed check\n";
+        for (const feeds::FeedCheckRow &row : found.feedCheck) {
+            out << "line " << row.line << '\t' << row.message << '\n';
+        }
     }
-    if (validator.rows().isEmpty()) {
-        out << "Congratulations, this file seems to checks out ok\n";
-        return 0;
+    if (found.stopped) {
+        err << found.stopText() << '\n';
     }
-    return 1;
+    out << found.verdict() << '\n';
+    return found.passed() ? 0 : 1;
 }
 
 int import(const QString &source, QTextStream &out, QTextStream &err) {
@@ -102,32 +103,30 @@ int import(const QString &source, QTextStream &out, QTextStream &err) {
 }
 
 int opml(const QString &source, const QString &outdir, QTextStream &out, QTextStream &err) {
-    QByteArray text;
-    QString name;
+    QString folder = outdir.isEmpty() ? platform::Folders::dataDirectory() : outdir;
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    std::optional<platform::Result<feeds::OpmlImport::Source>> list;
     if (isWebAddress(source)) {
         const auto body = fetchBody(source, err);
         if (!body) {
             return 1;
         }
-        text = *body;
-        name = feeds::OpmlImport::remoteFileName(source);
+        QBuffer buffer;
+        buffer.setData(*body);
+        buffer.open(QIODevice::ReadOnly);
+        list = feeds::OpmlImport::readList(buffer, folder, feeds::OpmlImport::remoteFileName(source));
     } else {
         QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "Cannot open file " << source << '\n';
+        if (const platform::Status opened = feeds::OpmlImport::openList(file); !opened) {
+            err << opened.error() << '\n';
             return 1;
         }
-        text = file.readAll();
-        name = platform::fileNamePart(source);
+        list = feeds::OpmlImport::readList(file, folder, platform::fileNamePart(source));
     }
-    const QStringList lines = feeds::OpmlImport::textLines(text);
-    QString folder = outdir.isEmpty() ? platform::Folders::dataDirectory() : outdir;
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    QString error;
-    if (feeds::OpmlImport::writeSourceCopy(lines, folder, name, &error).isEmpty()) {
-        err << error << '\n';
+    if (!*list) {
+        err << (*list).error() << '\n';
         return 1;
     }
     feeds::OpmlImport batch;
@@ -145,7 +144,7 @@ int opml(const QString &source, const QString &outdir, QTextStream &out, QTextSt
             out.flush();
         }
     };
-    batch.processurls(feeds::OpmlImport::extractAddresses(lines), client);
+    batch.processurls(feeds::OpmlImport::extractAddresses((*list)->outlineLines), client);
     for (const auto &row : batch.rows()) {
         if (row.status != QLatin1String("Done")) {
             return 1;
@@ -164,7 +163,7 @@ QString opmlUsage() {
 } // namespace
 
 QString feedsUsage() {
-    return QStringLiteral("  validate FILE|URL      check a feed's markers; prints numbered error rows\n"
+    return QStringLiteral("  validate FILE|URL      check a feed: numbered marker rows, then the feed check by line\n"
                           "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n") +
            opmlUsage();
 }

@@ -1,5 +1,7 @@
 #include "channel/documentfile.h"
 
+#include "platform/regularfile.h"
+
 #include <algorithm>
 #include <cstring>
 #include <QCoreApplication>
@@ -316,6 +318,10 @@ bool DocumentFile::SaveTreeToStream(const ChannelTree &tree, QIODevice *stream) 
 }
 
 bool DocumentFile::LoadTreeFromFile(ChannelTree &tree, const QString &path) {
+    if (const platform::Status regular = platform::requireRegularFile(path); !regular) {
+        m_error = regular.error();
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = tr("Cannot open file %1").arg(path);

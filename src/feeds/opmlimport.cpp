@@ -1,21 +1,53 @@
 #include "feeds/opmlimport.h"
 
 #include "feeds/feedfilename.h"
-#include "feeds/indentedtext.h"
+#include "feeds/linepieces.h"
 #include "platform/folders.h"
 #include "platform/httpclient.h"
+#include "platform/regularfile.h"
 #include "platform/textcodec.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace tidewell::feeds {
 
-QStringList OpmlImport::textLines(const QByteArray &text) {
-    QStringList lines;
-    for (const std::string_view line : splitLines(std::string_view(text.constData(), size_t(text.size())))) {
-        lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+platform::Status OpmlImport::openList(QFile &file) {
+    if (const platform::Status regular = platform::requireRegularFile(file.fileName()); !regular) {
+        return regular;
     }
-    return lines;
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        return platform::Status::failure(tr("Cannot open file %1").arg(file.fileName()));
+    }
+    return {};
+}
+
+platform::Result<OpmlImport::Source> OpmlImport::readList(QIODevice &in, const QString &outputFolderText,
+                                                          const QString &fileName) {
+    Source source;
+    source.copyPath = outputFolderText + fileName;
+    QSaveFile copy(source.copyPath);
+    bool written = !fileName.isEmpty() && copy.open(QIODevice::WriteOnly);
+    LinePieces lines(in);
+    std::string_view piece;
+    bool lineEnds = false;
+    QByteArray line; // the current line, kept until it is known whether it holds "<outline"
+    while (written && lines.next(piece, lineEnds)) {
+        written = copy.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
+        line.append(piece.data(), qsizetype(piece.size()));
+        if (lineEnds) {
+            written = written && copy.write("\r\n", 2) == 2;
+            if (line.contains("<outline")) {
+                source.outlineLines << QString::fromUtf8(line);
+            }
+            line.resize(0);
+        }
+    }
+    if (!written || !copy.commit()) {
+        return platform::Result<Source>::failure(
+            QStringLiteral("Cannot create file %1").arg(source.copyPath));
+    }
+    return source;
 }
 
 QStringList OpmlImport::extractAddresses(const QStringList &lines) {
@@ -34,23 +66,6 @@ QStringList OpmlImport::extractAddresses(const QStringList &lines) {
         addresses << QString::fromStdString(platform::decodeCharacterReferences(address.toStdString()));
     }
     return addresses;
-}
-
-QString OpmlImport::writeSourceCopy(const QStringList &lines, const QString &outputFolderText,
-                                    const QString &fileName, QString *error) {
-    const QString path = outputFolderText + fileName;
-    QByteArray data;
-    for (const QString &line : lines) {
-        data += line.toUtf8() + "\r\n";
-    }
-    QSaveFile file(path);
-    if (fileName.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(data) < 0 || !file.commit()) {
-        if (error) {
-            *error = QStringLiteral("Cannot create file %1").arg(path);
-        }
-        return {};
-    }
-    return path;
 }
 
 QString OpmlImport::remoteFileName(const QString &address) {

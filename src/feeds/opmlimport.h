@@ -1,12 +1,17 @@
 #pragma once
 
 #include "feeds/feedfilename.h"
+#include "platform/result.h"
 
 #include <functional>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+class QFile;
+class QIODevice;
 
 namespace tidewell::platform {
 class HttpClient;
@@ -17,6 +22,8 @@ namespace tidewell::feeds {
 // The OPML import's logic, shared by Tfrm_importopml and `tidewell-cli opml`. The OPML text is read line
 // by line, one outline per line, the feed address taken from the line's xmlUrl attribute by position.
 class OpmlImport final {
+    Q_DECLARE_TR_FUNCTIONS(OpmlImport)
+
 public:
     enum Mark { NoMark = -1, StoredMark = 0, FailedMark = 1 };
     struct Row {
@@ -26,17 +33,26 @@ public:
         int mark = NoMark;
     };
 
-    // The lines of a text (LF, CR or CR LF).
-    static QStringList textLines(const QByteArray &text);
+    // What reading an OPML list gives: the path of its source copy and its lines that hold "<outline".
+    struct Source {
+        QString copyPath;
+        QStringList outlineLines;
+    };
+
+    // Opens a local OPML list for reading: refused, with the message to show, when the path is not a
+    // regular file (a device or a FIFO would never end) or cannot be opened ("Cannot open file %1").
+    static platform::Status openList(QFile &file);
+    // Reads an OPML list line by line (LF, CR or CR LF), writing its source copy as it goes (the lines, CR LF
+    // after each, to outputFolderText immediately followed by fileName) and keeping only the lines that hold
+    // "<outline" (extractAddresses takes them), so a list of any length costs about one line of memory.
+    // Fails with "Cannot create file %1" when the copy cannot be written.
+    static platform::Result<Source> readList(QIODevice &in, const QString &outputFolderText,
+                                             const QString &fileName);
     // Button1Click's extraction: the lines holding "<outline", each cut to its address: everything up to
     // and including the first "xmlUrl=" and the one character after it goes (the first seven characters
     // when there is none), then everything from the next double quote. The character references of what
     // is left are decoded ("&amp;" -> "&"), as an XML reader of the attribute would.
     static QStringList extractAddresses(const QStringList &lines);
-    // The OPML source copy: the lines, CR LF after each, written to outputFolderText immediately followed
-    // by fileName. Returns the path, or empty with error set.
-    static QString writeSourceCopy(const QStringList &lines, const QString &outputFolderText,
-                                   const QString &fileName, QString *error);
     // The name of a remote OPML list's copy: the part of the address after its last '/' or ':', or, when
     // that is empty or unusable ("https://example.com/lists/"), a name made from host and path, as a
     // fetched feed's (feedFileName).

@@ -1,5 +1,6 @@
 #include "feeds/rss_import.h"
 
+#include "feeds/keyupfilter.h"
 #include "feeds/rssimport.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
@@ -7,7 +8,6 @@
 #include "ui_rss_import.h"
 
 #include <QFileInfo>
-#include <QKeyEvent>
 
 namespace tidewell::feeds {
 
@@ -38,7 +38,7 @@ Tfrm_import::Tfrm_import(QWidget *parent) : QDialog(parent), m_ui(std::make_uniq
     });
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &Tfrm_import::SpeedButton1Click);
     connect(m_ui->Button1, &QPushButton::clicked, this, &Tfrm_import::Button1Click);
-    m_ui->remoteresource->installEventFilter(this);
+    KeyUpFilter::install(m_ui->remoteresource, [this](int key) { remoteresourceKeyUp(key); });
 
     http1.onConnect = [this] { http1Connect(); };
     http1.onConnectionFailed = [this] { http1ConnectionFailed(); };
@@ -182,13 +182,6 @@ void Tfrm_import::http1Failure() {
 void Tfrm_import::reject() {
     http1.cancel();
     QDialog::reject();
-}
-
-bool Tfrm_import::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_ui->remoteresource && event->type() == QEvent::KeyRelease) {
-        remoteresourceKeyUp(static_cast<QKeyEvent *>(event)->key());
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_import::changeEvent(QEvent *event) {

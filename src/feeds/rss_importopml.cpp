@@ -1,13 +1,14 @@
 #include "feeds/rss_importopml.h"
 
+#include "feeds/keyupfilter.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
 #include "ui_rss_importopml.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStyle>
@@ -60,7 +61,7 @@ Tfrm_importopml::Tfrm_importopml(QWidget *parent)
         }
     });
     connect(m_ui->Button1, &QPushButton::clicked, this, &Tfrm_importopml::Button1Click);
-    m_ui->remoteresource->installEventFilter(this);
+    KeyUpFilter::install(m_ui->remoteresource, [this](int key) { remoteresourceKeyUp(key); });
 
     for (platform::HttpClient *client : {&http1, &http2}) {
         client->localMailAddress = QStringLiteral("none");
@@ -124,13 +125,12 @@ void Tfrm_importopml::showRow(int row, bool focused) {
 void Tfrm_importopml::localresourceAfterDialog(const QString &name) {
     m_memo1.clear();
     QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        platform::Prompts::error(QStringLiteral("Cannot open file %1").arg(name));
+    if (const platform::Status opened = OpmlImport::openList(file); !opened) {
+        platform::Prompts::error(opened.error());
         return;
     }
     m_ui->localresource->setText(name);
-    m_memo1 = OpmlImport::textLines(file.readAll());
-    storeSourceAndRun(platform::fileNamePart(name));
+    storeSourceAndRun(file, platform::fileNamePart(name));
 }
 
 void Tfrm_importopml::remoteresourceKeyUp(int key) {
@@ -146,18 +146,20 @@ void Tfrm_importopml::remoteresourceKeyUp(int key) {
 }
 
 void Tfrm_importopml::http2Success() {
-    m_memo1 = OpmlImport::textLines(http2.body());
-    storeSourceAndRun(OpmlImport::remoteFileName(m_ui->remoteresource->text()));
+    QBuffer body;
+    body.setData(http2.body());
+    body.open(QIODevice::ReadOnly);
+    storeSourceAndRun(body, OpmlImport::remoteFileName(m_ui->remoteresource->text()));
 }
 
-void Tfrm_importopml::storeSourceAndRun(const QString &name) {
-    QString error;
-    const QString copy = OpmlImport::writeSourceCopy(m_memo1, m_ui->outdir->text(), name, &error);
-    if (copy.isEmpty()) {
-        platform::Prompts::error(error);
+void Tfrm_importopml::storeSourceAndRun(QIODevice &list, const QString &name) {
+    auto source = OpmlImport::readList(list, m_ui->outdir->text(), name);
+    if (!source) {
+        platform::Prompts::error(source.error());
         return;
     }
-    m_ui->Edit1->setText(copy);
+    m_memo1 = std::move(source->outlineLines);
+    m_ui->Edit1->setText(source->copyPath);
     m_ui->Button1->setEnabled(true);
     Button1Click();
 }
@@ -209,13 +211,6 @@ void Tfrm_importopml::reject() {
     http1.cancel();
     http2.cancel();
     QDialog::reject();
-}
-
-bool Tfrm_importopml::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_ui->remoteresource && event->type() == QEvent::KeyRelease) {
-        remoteresourceKeyUp(static_cast<QKeyEvent *>(event)->key());
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_importopml::changeEvent(QEvent *event) {

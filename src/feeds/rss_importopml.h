@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QStringList>
 
+class QIODevice;
 class QLabel;
 class QStatusBar;
 
@@ -56,21 +57,20 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void statusmsg(const QString &text);
-    // Writes memo1 as the OPML source copy under name, then starts the batch (an error box when the
-    // copy cannot be written).
-    void storeSourceAndRun(const QString &name);
+    // Reads the OPML list, writing its source copy under name as it goes and keeping its outline lines in
+    // memo1, then starts the batch (an error box when the copy cannot be written).
+    void storeSourceAndRun(QIODevice &list, const QString &name);
     void showRow(int row, bool focused);
 
     std::unique_ptr<Ui::Tfrm_importopml> m_ui;
     QLabel *m_panels[4] = {};
     QIcon m_stored;
     QIcon m_failed;
-    QStringList m_memo1;
+    QStringList m_memo1; // the list's outline lines, then the addresses taken from them
     OpmlImport m_batch;
 };
 

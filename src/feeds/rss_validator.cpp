@@ -1,16 +1,17 @@
 #include "feeds/rss_validator.h"
 
+#include "feeds/keyupfilter.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "ui_rss_validator.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStatusBar>
 
 namespace tidewell::feeds {
@@ -29,10 +30,11 @@ Tfrm_validator::Tfrm_validator(QWidget *parent)
     m_ui->pbar1->hide();
     // The row number needs little room; the message takes the rest.
     m_ui->ListView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_ui->FeedCheck->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     if (parent) {
         move(parent->mapToGlobal(QPoint(30, 50)));
     }
-    m_ui->feedname->installEventFilter(this);
+    KeyUpFilter::install(m_ui->feedname, [this](int key) { feednameKeyUp(key); });
     connect(m_ui->Button1, &QPushButton::clicked, this, &Tfrm_validator::Button1Click);
     connect(m_ui->feednameBrowse, &QToolButton::clicked, this, [this] {
         const QString name = platform::Prompts::current().openFile(tr("Open"), QFileInfo(feedname()).path(),
@@ -67,66 +69,68 @@ void Tfrm_validator::adderror(const QString &message) {
     row->setText(1, message);
 }
 
+namespace {
+// The run's progress on the dialog: texts on the message panel, the per-line check on pbar1.
+class DialogProgress final : public platform::Progress {
+public:
+    DialogProgress(Tfrm_validator &dialog, QProgressBar &bar) : m_dialog(dialog), m_bar(bar) {}
+    void status(const QString &text) override { m_dialog.statmsg(text); }
+    void setMaximum(int maximum) override {
+        m_bar.setMaximum(maximum);
+        m_bar.show();
+    }
+    void setPosition(int position) override { m_bar.setValue(position); }
+
+private:
+    Tfrm_validator &m_dialog;
+    QProgressBar &m_bar;
+};
+} // namespace
+
 void Tfrm_validator::Button1Click() {
     if (!m_remote) {
-        const QString path = feedname();
-        if (path.isEmpty()) {
-            statmsg(QStringLiteral("Error : Nothing to validate, select a file first"));
+        if (const QString notice = FeedValidator::missingFileNotice(feedname()); !notice.isEmpty()) {
+            statmsg(notice);
             return;
         }
-        QFile file(path);
-        if (!file.exists()) {
-            statmsg(QStringLiteral("Error : File does not exist!"));
-            return;
-        }
-        if (!file.open(QIODevice::ReadOnly)) {
-            platform::Prompts::error(QStringLiteral("Cannot open file %1").arg(path));
-            return;
-        }
-        m_memo1.setText(file.readAll());
     }
     m_ui->ListView1->clear();
+    m_ui->FeedCheck->clear();
     platform::letPendingEventsRunNow();
     processfile();
 }
 
 void Tfrm_validator::processfile() {
-    const auto elements = FeedValidator::elementList();
-    if (!elements) {
-        platform::Prompts::error(QStringLiteral("Cannot load datafile, reinstall program please!"));
+    DialogProgress progress(*this, *m_ui->pbar1);
+    const auto report = m_remote ? FeedValidator::validateText(m_memo1, progress)
+                                 : FeedValidator::validateFile(feedname(), progress);
+    m_ui->pbar1->hide();
+    if (!report) {
+        platform::Prompts::error(report.error());
         return;
     }
-    statmsg(QStringLiteral("Starting validation"));
-    m_memo1.onProgressMaximum = [this](int maximum) {
-        m_ui->pbar1->setMaximum(maximum);
-        m_ui->pbar1->show();
-    };
-    m_memo1.onProgress = [this](int position) { m_ui->pbar1->setValue(position); };
-    m_memo1.processfile(*elements);
-    for (const QString &row : m_memo1.rows()) {
+    for (const QString &row : report->rows) {
         adderror(row);
     }
-    m_ui->pbar1->hide();
-    endvalidation(m_memo1.stopped());
+    for (const FeedCheckRow &row : report->feedCheck) {
+        auto *item = new QTreeWidgetItem(m_ui->FeedCheck);
+        item->setText(0, QString::number(row.line));
+        item->setText(1, row.message);
+    }
+    endvalidation(*report);
 }
 
-void Tfrm_validator::endvalidation(bool stopped) {
+void Tfrm_validator::endvalidation(const ValidationReport &report) {
     m_ui->Button1->setEnabled(false);
-    if (stopped) {
-        platform::Prompts::error(
-            QStringLiteral("Important markers are missing, validation cannot be continued."));
+    if (report.stopped) {
+        platform::Prompts::error(report.stopText());
     }
-    if (m_ui->ListView1->topLevelItemCount() == 0) {
-        const QString ok = QStringLiteral("Congratulations, this file seems to checks out ok");
-        platform::Prompts::information(ok);
-        statmsg(ok);
-    } else {
-        const QString text = QStringLiteral("Errors in file, details are in the error display");
-        if (!stopped) {
-            platform::Prompts::error(text);
-        }
-        statmsg(text);
+    if (report.passed()) {
+        platform::Prompts::information(report.verdict());
+    } else if (!report.stopped) {
+        platform::Prompts::error(report.verdict());
     }
+    statmsg(report.verdict());
 }
 
 void Tfrm_validator::feednameKeyUp(int key) {
@@ -145,20 +149,13 @@ void Tfrm_validator::feednameKeyUp(int key) {
 }
 
 void Tfrm_validator::http1Success() {
-    m_memo1.setText(http1.body());
+    m_memo1 = http1.body();
     m_remote = true;
     Button1Click();
 }
 
 void Tfrm_validator::http1Status(const QString &text) {
     statmsg(text);
-}
-
-bool Tfrm_validator::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_ui->feedname && event->type() == QEvent::KeyRelease) {
-        feednameKeyUp(static_cast<QKeyEvent *>(event)->key());
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_validator::closeEvent(QCloseEvent *event) {

@@ -16,7 +16,8 @@ class Tfrm_validator;
 namespace tidewell::feeds {
 
 // The feed validator dialog: checks a feed file, or a feed fetched when Enter is released in feedname,
-// and lists every problem as a numbered row. Created for one showing; closing it cancels a fetch.
+// and lists every problem of the marker checks as a numbered row (ListView1) and every finding of the
+// feed check with its line (FeedCheck). Created for one showing; closing it cancels a fetch.
 class Tfrm_validator final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Tfrm_validator)
@@ -33,7 +34,7 @@ public:
     void Button1Click();
     void processfile();
     void adderror(const QString &message);
-    void endvalidation(bool stopped);
+    void endvalidation(const ValidationReport &report);
     void statmsg(const QString &text);
     void feednameKeyUp(int key);
     void http1Success();
@@ -43,7 +44,6 @@ public:
     platform::HttpClient http1;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<Ui::Tfrm_validator> m_ui;
     QLabel *m_panel0 = nullptr;
     QLabel *m_panel1 = nullptr;
-    FeedValidator m_memo1;
+    QByteArray m_memo1; // the fetched body, validated in remote mode
     bool m_remote = false;
 };
 

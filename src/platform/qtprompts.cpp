@@ -8,13 +8,11 @@
 namespace tidewell::platform {
 
 namespace {
-QWidget *dialogParent()
-{
+QWidget *dialogParent() {
     return QApplication::activeWindow();
 }
 
-QMessageBox::Icon iconFor(PromptType type)
-{
+QMessageBox::Icon iconFor(PromptType type) {
     switch (type) {
     case PromptType::Warning:
         return QMessageBox::Warning;
@@ -28,8 +26,7 @@ QMessageBox::Icon iconFor(PromptType type)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
-{
+QMessageBox::StandardButtons buttonsFor(PromptButtons buttons) {
     switch (buttons) {
     case PromptButtons::Ok:
         return QMessageBox::Ok;
@@ -44,10 +41,19 @@ QMessageBox::StandardButtons buttonsFor(PromptButtons buttons)
 }
 } // namespace
 
-PromptAnswer QtPrompts::message(PromptType type, const QString &caption, const QString &text, PromptButtons buttons)
-{
-    QMessageBox box(iconFor(type), caption, text, buttonsFor(buttons), dialogParent());
-    switch (box.exec()) {
+std::unique_ptr<QMessageBox> QtPrompts::messageBox(PromptType type, const QString &caption,
+                                                   const QString &text, PromptButtons buttons,
+                                                   QWidget *parent) {
+    auto box = std::make_unique<QMessageBox>(iconFor(type), caption, text, buttonsFor(buttons), parent);
+    // Messages quote feed text and file names: markup in them is shown as written, never rendered.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+PromptAnswer QtPrompts::message(PromptType type, const QString &caption, const QString &text,
+                                PromptButtons buttons) {
+    const auto box = messageBox(type, caption, text, buttons, dialogParent());
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return PromptAnswer::Ok;
     case QMessageBox::Yes:
@@ -59,14 +65,12 @@ PromptAnswer QtPrompts::message(PromptType type, const QString &caption, const Q
     }
 }
 
-QString QtPrompts::openFile(const QString &caption, const QString &directory, const QString &filter)
-{
+QString QtPrompts::openFile(const QString &caption, const QString &directory, const QString &filter) {
     return QFileDialog::getOpenFileName(dialogParent(), caption, directory, filter);
 }
 
 QString QtPrompts::saveFile(const QString &caption, const QString &directory, const QString &filter,
-                            const QString &defaultSuffix, bool askOverwrite)
-{
+                            const QString &defaultSuffix, bool askOverwrite) {
     QFileDialog dialog(dialogParent(), caption, directory, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -79,13 +83,12 @@ QString QtPrompts::saveFile(const QString &caption, const QString &directory, co
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtPrompts::chooseDirectory(const QString &caption, const QString &directory)
-{
+QString QtPrompts::chooseDirectory(const QString &caption, const QString &directory) {
     return QFileDialog::getExistingDirectory(dialogParent(), caption, directory);
 }
 
-std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label, const QString &value)
-{
+std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label,
+                                            const QString &value) {
     bool ok = false;
     const QString text = QInputDialog::getText(dialogParent(), caption, label, QLineEdit::Normal, value, &ok);
     if (!ok) {

@@ -2,6 +2,11 @@
 
 #include "platform/prompts.h"
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 namespace tidewell::platform {
 
 // Prompts shown as real Qt dialogs, parented to the active window.
@@ -13,7 +18,13 @@ public:
     QString saveFile(const QString &caption, const QString &directory, const QString &filter,
                      const QString &defaultSuffix, bool askOverwrite) override;
     QString chooseDirectory(const QString &caption, const QString &directory) override;
-    std::optional<QString> inputText(const QString &caption, const QString &label, const QString &value) override;
+    std::optional<QString> inputText(const QString &caption, const QString &label,
+                                     const QString &value) override;
+
+    // The box message() shows: text in plain text form, so markup a message quotes stays as written.
+    static std::unique_ptr<QMessageBox> messageBox(PromptType type, const QString &caption,
+                                                   const QString &text, PromptButtons buttons,
+                                                   QWidget *parent = nullptr);
 };
 
 } // namespace tidewell::platform

@@ -1,5 +1,6 @@
 #include "platform/xmlscanner.h"
 
+#include "platform/regularfile.h"
 #include "platform/textcodec.h"
 
 #include <algorithm>
@@ -552,6 +553,10 @@ XmlScanner::~XmlScanner() = default;
 
 bool XmlScanner::loadFile(const QString &path) {
     loadBytes({});
+    if (const Status regular = requireRegularFile(path); !regular) {
+        m_error = regular.error();
+        return false;
+    }
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("Cannot open file %1").arg(path);

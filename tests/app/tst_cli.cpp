@@ -1,6 +1,7 @@
 #include "../channel/treetext.h"
 #include "channel/channelopen.h"
 #include "channel/documentfile.h"
+#include "oddfiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void validate_data();
     void validate();
     void import_writesDocumentThatOpensAsChannel();
+    void oddFiles_refusedBeforeReading_data();
+    void oddFiles_refusedBeforeReading();
 
 private:
     QTemporaryDir m_dir;
@@ -63,20 +66,31 @@ private:
 void TestCli::validate_data() {
     QTest::addColumn<QByteArray>("feed");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("output");
-    QTest::newRow("well-formed") << QByteArray(
-                                        "<?xml version=\"1.0\"?>\r\n<rss version=\"2.0\">\r\n<channel>\r\n"
-                                        "<title>t</title>\r\n</channel>\r\n</rss>\r\n")
-                                 << 0 << "Congratulations";
+    QTest::addColumn<QStringList>("output");
+    QTest::newRow("clean") << QByteArray("<?xml version=\"1.0\"?>\r\n<rss version=\"2.0\">\r\n<channel>\r\n"
+                                         "<title>t</title>\r\n<link>http://example.com/</link>\r\n"
+                                         "<description>d</description>\r\n</channel>\r\n</rss>\r\n")
+                           << 0
+                           << QStringList{
+                                  QStringLiteral("Congratulations, this file seems to checks out ok\n")};
     QTest::newRow("unbalanced items")
         << QByteArray("<rss><channel><item><title>x</title></channel>") << 1
-        << "4\tDifference in item start and end markers (1 <item> and 0 </item>)";
+        << QStringList{
+               QStringLiteral("4\tDifference in item start and end markers (1 <item> and 0 </item>)\n"),
+               QStringLiteral("Feed check\nline 1\tThe feed is not well-formed XML"),
+               QStringLiteral("Errors in file, details are in the error display\n")};
+    QTest::newRow("markers fine, feed check not")
+        << QByteArray("<?xml version=\"1.0\"?>\n<rss version=\"2.0\">\n<channel>\n<title>t</title>\n"
+                      "<link>news.html</link>\n<description>d</description>\n</channel>\n</rss>\n")
+        << 1
+        << QStringList{QStringLiteral("Feed check\nline 5\tThe address \"news.html\" in <channel/link>"),
+                       QStringLiteral("Errors in file, details are in the error display\n")};
 }
 
 void TestCli::validate() {
     QFETCH(QByteArray, feed);
     QFETCH(int, status);
-    QFETCH(QString, output);
+    QFETCH(QStringList, output);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("feed.xml")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -84,7 +98,34 @@ void TestCli::validate() {
     file.close();
     const Run run = runCli({QStringLiteral("validate"), file.fileName()}, dir.path());
     QCOMPARE(run.status, status);
-    QVERIFY2(run.out.contains(output), qPrintable(run.out));
+    for (const QString &part : output) {
+        QVERIFY2(run.out.contains(part), qPrintable(run.out));
+    }
+}
+
+void TestCli::oddFiles_refusedBeforeReading_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("fifo");
+    for (const char *command : {"validate", "import", "opml", "dump"}) {
+        QTest::addRow("%s, endless device", command) << QString::fromLatin1(command) << false;
+        QTest::addRow("%s, FIFO without writer", command) << QString::fromLatin1(command) << true;
+    }
+}
+
+void TestCli::oddFiles_refusedBeforeReading() {
+    QFETCH(QString, command);
+    QFETCH(bool, fifo);
+    QTemporaryDir dir;
+    const QString path =
+        fifo ? test::makeFifo(dir.filePath(QStringLiteral("source.xml"))) : test::endlessDevice();
+    QVERIFY(!path.isEmpty());
+    QStringList args{command, path};
+    if (command == QLatin1String("opml")) {
+        args << dir.path();
+    }
+    const Run run = runCli(args, dir.path());
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("%1 is not a regular file").arg(path)), qPrintable(run.err));
 }
 
 void TestCli::import_writesDocumentThatOpensAsChannel() {

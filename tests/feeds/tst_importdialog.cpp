@@ -1,6 +1,7 @@
 #include "channel/documentfile.h"
 #include "feeds/rss_import.h"
 #include "fixtureserver.h"
+#include "keyboard.h"
 #include "platform/statusline.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void refusedOrFailedFetch();
     void closingDuringFetch_cancelsIt();
     void presetCommandLineFile_processesOnceShown();
+    void enterReleasedByTheBoxItOpened_fetchesNothingAgain();
 };
 
 void TestImportDialog::localFile_data() {
@@ -254,6 +256,23 @@ void TestImportDialog::presetCommandLineFile_processesOnceShown() {
     QCOMPARE(dialog.Edit2(), dir.filePath(QStringLiteral("newstoday.chf")));
     QVERIFY(QFile::exists(dialog.Edit2()));
     QCOMPARE(prompts.asked().size(), 0);
+}
+
+void TestImportDialog::enterReleasedByTheBoxItOpened_fetchesNothingAgain() {
+    ScriptedPrompts prompts;
+    prompts.answer(platform::PromptAnswer::Ok);
+    Tfrm_import dialog;
+    auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("remoteresource"));
+    field->setText(QStringLiteral("http://127.0.0.1:%1/feed.rss").arg(FixtureServer::refusedPort()));
+    QVERIFY(test::focusField(field));
+    test::pressEnter();
+    QCOMPARE(prompts.asked().size(), 1); // the refused connection's error box
+    test::releaseEnterThatClosedABox();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.unexpected(), 0);
+    prompts.answer(platform::PromptAnswer::Ok);
+    test::pressEnter();
+    QCOMPARE(prompts.asked().size(), 2);
 }
 
 QTEST_MAIN(TestImportDialog)

@@ -1,5 +1,6 @@
 #include "feeds/rss_importopml.h"
 #include "fixtureserver.h"
+#include "keyboard.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void remoteOpml_deadFeedsLeaveTheOthersStored();
     void opmlWithoutOutlines_endsAtOnce();
     void unreadableSource_orFolder_startsNoBatch();
+    void enterReleasedByTheBoxItOpened_fetchesNothingAgain();
 };
 
 void TestOpmlDialog::localOpml_threeFeedsStored() {
@@ -193,6 +195,24 @@ void TestOpmlDialog::unreadableSource_orFolder_startsNoBatch() {
     QVERIFY(prompts.lastText().startsWith(QLatin1String("Cannot create file ")));
     QCOMPARE(rowTexts(dialog), QStringList());
     QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("Button1"))->isEnabled());
+}
+
+void TestOpmlDialog::enterReleasedByTheBoxItOpened_fetchesNothingAgain() {
+    test::TestHome home;
+    ScriptedPrompts prompts;
+    prompts.answer(platform::PromptAnswer::Ok);
+    Tfrm_importopml dialog;
+    auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("remoteresource"));
+    field->setText(QStringLiteral("http://127.0.0.1:%1/feeds.opml").arg(FixtureServer::refusedPort()));
+    QVERIFY(test::focusField(field));
+    test::pressEnter();
+    QCOMPARE(prompts.asked().size(), 1); // the refused connection's error box
+    test::releaseEnterThatClosedABox();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.unexpected(), 0);
+    prompts.answer(platform::PromptAnswer::Ok);
+    test::pressEnter();
+    QCOMPARE(prompts.asked().size(), 2);
 }
 
 QTEST_MAIN(TestOpmlDialog)

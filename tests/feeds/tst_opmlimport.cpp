@@ -1,10 +1,15 @@
 #include "feeds/opmlimport.h"
 #include "fixtureserver.h"
+#include "oddfiles.h"
+#include "peakmemory.h"
 #include "platform/httpclient.h"
 #include "testhome.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using tidewell::feeds::OpmlImport;
@@ -18,6 +23,13 @@ QStringList rowTexts(const OpmlImport &batch) {
         out << row.status + QLatin1Char('/') + row.handled + QLatin1Char('/') + QString::number(row.mark);
     }
     return out;
+}
+
+// Reads list as a file named list.opml would be read, with its copy written under folderText.
+tidewell::platform::Result<OpmlImport::Source> readList(QByteArray list, const QString &folderText) {
+    QBuffer buffer(&list);
+    buffer.open(QIODevice::ReadOnly);
+    return OpmlImport::readList(buffer, folderText, QStringLiteral("list.opml"));
 }
 
 QByteArray outline(const QString &url) {
@@ -36,7 +48,12 @@ private Q_SLOTS:
     void batch_fetchesTheDecodedAddress();
     void remoteFileName_data();
     void remoteFileName();
-    void sourceCopy_joinsFolderTextAndName();
+    void readList_copiesLinesAndKeepsOutlines_data();
+    void readList_copiesLinesAndKeepsOutlines();
+    void readList_unwritableCopy_fails();
+    void openList_refusesOddFiles_data();
+    void openList_refusesOddFiles();
+    void readList_lineBreaks50MB_boundedMemory();
 };
 
 void TestOpmlImport::extractAddresses_data() {
@@ -80,7 +97,8 @@ void TestOpmlImport::batch_storesEveryFeed() {
     const QByteArray opml = "<opml version=\"1.0\"><body>\n" + outline(server.url("/a/news.rss")) +
                             outline(server.url("/b/news.rss")) + outline(server.url("/c/feed/")) +
                             "</body></opml>\n";
-    const QStringList addresses = OpmlImport::extractAddresses(OpmlImport::textLines(opml));
+    QTemporaryDir copies;
+    const QStringList addresses = OpmlImport::extractAddresses(readList(opml, copies.path())->outlineLines);
     QCOMPARE(addresses.size() - 1, 2); // the number panel
 
     OpmlImport batch;
@@ -128,7 +146,7 @@ void TestOpmlImport::batch_fetchesTheDecodedAddress() {
                             outline(server.url("/feed.php?id=7&amp;fmt=rss")) + " </body>\n</opml>\n";
     OpmlImport batch;
     HttpClient client;
-    batch.processurls(OpmlImport::extractAddresses(OpmlImport::textLines(opml)), client);
+    batch.processurls(OpmlImport::extractAddresses(QString::fromUtf8(opml).split(QLatin1Char('\n'))), client);
     QCOMPARE(rowTexts(batch), QStringList{QStringLiteral("Done/Yes/0")});
     QCOMPARE(server.requests().constFirst().path, QByteArray("/feed.php?id=7&fmt=rss"));
 }
@@ -150,21 +168,88 @@ void TestOpmlImport::remoteFileName() {
     QCOMPARE(OpmlImport::remoteFileName(address), name);
 }
 
-void TestOpmlImport::sourceCopy_joinsFolderTextAndName() {
+void TestOpmlImport::readList_copiesLinesAndKeepsOutlines_data() {
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("copy");
+    QTest::addColumn<QStringList>("outlines");
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    QTest::newRow("LF lines, nested outlines")
+        << head + "\n<opml version=\"1.1\">\n  <body>\n    <outline text=\"News\">\n"
+                  "      <outline text=\"Caf\xC3\xA9\" xmlUrl=\"http://x/a.rss\"/>\n    </outline>\n  "
+                  "</body>\n</opml>\n"
+        << head + "\r\n<opml version=\"1.1\">\r\n  <body>\r\n    <outline text=\"News\">\r\n"
+                  "      <outline text=\"Caf\xC3\xA9\" xmlUrl=\"http://x/a.rss\"/>\r\n    </outline>\r\n  "
+                  "</body>\r\n"
+                  "</opml>\r\n"
+        << QStringList{QStringLiteral("    <outline text=\"News\">"),
+                       QStringLiteral("      <outline text=\"Caf\u00e9\" xmlUrl=\"http://x/a.rss\"/>")};
+    QTest::newRow("CR lines, last line without break, a byte that is not UTF-8 kept in the copy")
+        << QByteArray("<opml>\r<outline xmlUrl=\"http://x/\xE9\"/>\r\r</opml>")
+        << QByteArray("<opml>\r\n<outline xmlUrl=\"http://x/\xE9\"/>\r\n\r\n</opml>\r\n")
+        << QStringList{QStringLiteral("<outline xmlUrl=\"http://x/\ufffd\"/>")};
+    QTest::newRow("empty list") << QByteArray() << QByteArray() << QStringList();
+}
+
+void TestOpmlImport::readList_copiesLinesAndKeepsOutlines() {
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, copy);
+    QFETCH(QStringList, outlines);
     QTemporaryDir dir;
-    QString error;
-    const QStringList lines{QStringLiteral("<opml>"), QStringLiteral("</opml>")};
     // A typed folder without a final separator is joined directly with the name.
-    const QString path = OpmlImport::writeSourceCopy(lines, dir.filePath(QStringLiteral("out")),
-                                                     QStringLiteral("list.opml"), &error);
-    QCOMPARE(path, dir.filePath(QStringLiteral("outlist.opml")));
-    QFile file(path);
+    const auto source = readList(list, dir.filePath(QStringLiteral("out")));
+    QVERIFY(source.ok());
+    QCOMPARE(source->copyPath, dir.filePath(QStringLiteral("outlist.opml")));
+    QCOMPARE(source->outlineLines, outlines);
+    QFile file(source->copyPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("<opml>\r\n</opml>\r\n"));
-    QVERIFY(OpmlImport::writeSourceCopy(lines, dir.filePath(QStringLiteral("missing/")),
-                                        QStringLiteral("a.opml"), &error)
-                .isEmpty());
-    QVERIFY(error.startsWith(QLatin1String("Cannot create file")));
+    QCOMPARE(file.readAll(), copy);
+}
+
+void TestOpmlImport::readList_unwritableCopy_fails() {
+    QTemporaryDir dir;
+    const auto source = readList("<opml>\n</opml>\n", dir.filePath(QStringLiteral("missing/")));
+    QVERIFY(!source.ok());
+    QCOMPARE(source.error(),
+             QStringLiteral("Cannot create file %1").arg(dir.filePath(QStringLiteral("missing/list.opml"))));
+}
+
+void TestOpmlImport::openList_refusesOddFiles_data() {
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("endless device") << false;
+    QTest::newRow("FIFO without writer") << true;
+}
+
+void TestOpmlImport::openList_refusesOddFiles() {
+    QFETCH(bool, fifo);
+    QTemporaryDir dir;
+    const QString path = fifo ? tidewell::test::makeFifo(dir.filePath(QStringLiteral("list.opml")))
+                              : tidewell::test::endlessDevice();
+    QVERIFY(!path.isEmpty());
+    QFile file(path);
+    const tidewell::platform::Status opened = OpmlImport::openList(file);
+    QVERIFY(!opened.ok());
+    QCOMPARE(opened.error(), QStringLiteral("%1 is not a regular file").arg(path));
+    QVERIFY(!file.isOpen());
+}
+
+void TestOpmlImport::readList_lineBreaks50MB_boundedMemory() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("breaks.opml"));
+    QVERIFY(tidewell::test::writeLineBreaks(path, qint64(50) * 1024 * 1024));
+    QFile file(path);
+    QVERIFY(OpmlImport::openList(file).ok());
+    tidewell::test::PeakMemory peak;
+    if (!peak.start()) {
+        QSKIP("the peak memory of this process cannot be reset here");
+    }
+    const auto source =
+        OpmlImport::readList(file, dir.path() + QLatin1Char('/'), QStringLiteral("copy.opml"));
+    const qint64 rise = peak.riseKb();
+    QVERIFY(source.ok());
+    QVERIFY(source->outlineLines.isEmpty());
+    QCOMPARE(QFileInfo(source->copyPath).size(), qint64(100) * 1024 * 1024); // each line now ends in CR LF
+    // One string per line would take gigabytes, the whole text 50 MB.
+    QVERIFY2(rise < 16 * 1024, qPrintable(QStringLiteral("peak rose by %1 kB").arg(rise)));
 }
 
 QTEST_GUILESS_MAIN(TestOpmlImport)
