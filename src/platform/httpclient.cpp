@@ -1,5 +1,7 @@
 #include "platform/httpclient.h"
 
+#include <deque>
+#include <functional>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -8,8 +10,6 @@
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 #include <QTimer>
-#include <deque>
-#include <functional>
 #include <zlib.h>
 
 namespace tidewell::platform {
@@ -168,6 +168,89 @@ private:
     bool m_started = false;
     bool m_ended = false;
 };
+
+// Takes a reply's body as Qt hands it over: counts the raw bytes for the pace and decodes them into the
+// client's body through the sink. ending() tells why it stopped early (the body is full, or it cannot be
+// decoded); the caller then aborts the reply.
+class BodyReader final {
+public:
+    BodyReader(QNetworkReply *reply, BodyDecoder::Sink sink) : m_reply(reply), m_sink(std::move(sink)) {}
+
+    void drain(PaceWatch &pace, const QElapsedTimer &clock) {
+        if (!m_started) {
+            m_started = true;
+            m_encoding = m_reply->rawHeader("Content-Encoding");
+            if (!m_decoder.start(m_encoding)) {
+                m_ending = Ending::Undecodable;
+            }
+        }
+        char chunk[kReadChunk];
+        while (m_ending == Ending::Answer && m_reply->bytesAvailable() > 0) {
+            const qint64 got = m_reply->read(chunk, kReadChunk);
+            if (got <= 0) {
+                break;
+            }
+            m_raw += got;
+            pace.received(got, clock.elapsed());
+            switch (m_decoder.feed(chunk, qsizetype(got), m_sink)) {
+            case BodyDecoder::Result::Ok:
+                break;
+            case BodyDecoder::Result::Full:
+                m_ending = Ending::TooLarge;
+                break;
+            case BodyDecoder::Result::Failed:
+                m_ending = Ending::Undecodable;
+                break;
+            }
+        }
+    }
+
+    Ending ending() const { return m_ending; }
+    qint64 rawReceived() const { return m_raw; }
+    const QByteArray &encoding() const { return m_encoding; }
+    bool complete() const { return m_decoder.complete(); }
+
+private:
+    QNetworkReply *m_reply;
+    BodyDecoder::Sink m_sink;
+    BodyDecoder m_decoder;
+    QByteArray m_encoding;
+    qint64 m_raw = 0;
+    bool m_started = false;
+    Ending m_ending = Ending::Answer;
+};
+
+// How a reply that finished by itself ended: no answer at all (and why), an answer that broke off or
+// ended short of its Content-Length, a body left undecoded, or a whole answer. reason gets a better
+// text than Qt's where the client found the fault itself.
+Ending endingOf(const QNetworkReply &reply, int status, const BodyReader &body, QString &reason) {
+    const QNetworkReply::NetworkError error = reply.error();
+    if (status == 0) {
+        switch (error) {
+        case QNetworkReply::HostNotFoundError:
+            return Ending::HostNotFound;
+        case QNetworkReply::ConnectionRefusedError:
+        case QNetworkReply::RemoteHostClosedError:
+        case QNetworkReply::NetworkSessionFailedError:
+        case QNetworkReply::TemporaryNetworkFailureError:
+        case QNetworkReply::UnknownNetworkError:
+            return Ending::ConnectionFailed;
+        case QNetworkReply::TimeoutError:
+            return Ending::TimedOut;
+        default:
+            return Ending::OtherError;
+        }
+    }
+    if (error != QNetworkReply::NoError && !onlyRepeatsStatus(error, status)) {
+        return Ending::Incomplete;
+    }
+    const QVariant announced = reply.header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid() && body.rawReceived() < announced.toLongLong()) {
+        reason = HttpClient::tr("%1 bytes were announced").arg(announced.toLongLong());
+        return Ending::Incomplete;
+    }
+    return body.complete() ? Ending::Answer : Ending::Undecodable;
+}
 } // namespace
 
 HttpError::HttpError(Kind kind, const QString &message)
@@ -296,15 +379,13 @@ HttpClient::Outcome HttpClient::fetch(const QString &address) {
     return Outcome::Other;
 }
 
-HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLookup) {
-    QUrl url = requestUrl;
-    if (port != 0) {
-        url.setPort(port);
-    }
+QNetworkRequest HttpClient::makeRequest(const QUrl &url) const {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Asking for gzip here keeps Qt from inflating bodies itself; BodyDecoder does it, bounded.
+    request.setRawHeader("Accept-Encoding", "gzip");
     if (!localProgram.isEmpty()) {
         request.setHeader(QNetworkRequest::UserAgentHeader, localProgram);
     }
@@ -319,7 +400,15 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
         ssl.addCaCertificates(extraCaCertificates);
         request.setSslConfiguration(ssl);
     }
+    return request;
+}
 
+HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLookup) {
+    QUrl url = requestUrl;
+    if (port != 0) {
+        url.setPort(port);
+    }
+    const QNetworkRequest request = makeRequest(url);
     if (onAboutToSend) {
         onAboutToSend();
     }
@@ -330,10 +419,6 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     m_status = 0;
     Ending ending = Ending::Answer;
     bool connected = false;
-    bool decoderReady = false;
-    BodyDecoder decoder;
-    QByteArray encoding;
-    qint64 rawReceived = 0;
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
@@ -341,11 +426,10 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     QTimer stall;
     stall.setSingleShot(true);
 
-    // Accept-Encoding set here keeps Qt from inflating bodies itself; the decoder does it, bounded.
-    request.setRawHeader("Accept-Encoding", "gzip");
     QNetworkReply *reply = m_manager->get(request);
     reply->setReadBufferSize(kReadBufferSize);
     m_reply = reply;
+    BodyReader body(reply, [this](const char *data, qsizetype size) { return keep(data, size); });
     const auto endWith = [&](Ending why) {
         if (ending == Ending::Answer) {
             ending = why;
@@ -361,38 +445,10 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
             }
         }
     };
-    const auto startDecoder = [&] {
-        if (!decoderReady) {
-            decoderReady = true;
-            encoding = reply->rawHeader("Content-Encoding");
-            if (!decoder.start(encoding)) {
-                endWith(Ending::Undecodable);
-            }
-        }
-    };
-    const auto sink = [this](const char *data, qsizetype size) { return keep(data, size); };
-    // Takes what Qt holds of the body, counting the raw bytes for the pace and the decoded ones for
-    // the size limit.
     const auto drain = [&] {
-        startDecoder();
-        char chunk[kReadChunk];
-        while (ending == Ending::Answer && reply->bytesAvailable() > 0) {
-            const qint64 got = reply->read(chunk, kReadChunk);
-            if (got <= 0) {
-                break;
-            }
-            rawReceived += got;
-            pace.received(got, clock.elapsed());
-            switch (decoder.feed(chunk, qsizetype(got), sink)) {
-            case BodyDecoder::Result::Ok:
-                break;
-            case BodyDecoder::Result::Full:
-                endWith(Ending::TooLarge);
-                break;
-            case BodyDecoder::Result::Failed:
-                endWith(Ending::Undecodable);
-                break;
-            }
+        body.drain(pace, clock);
+        if (body.ending() != Ending::Answer) {
+            endWith(body.ending());
         }
         stall.start(int(qMax<qint64>(0, pace.deadlineMs() - clock.elapsed())));
     };
@@ -406,8 +462,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
             headBytes += name.size() + value.size() + 4;
         }
         pace.received(headBytes, clock.elapsed());
-        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        if (announced > maxBodySize) {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxBodySize) {
             endWith(Ending::TooLarge);
         }
     });
@@ -431,40 +486,12 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     if (ending == Ending::Answer && !m_cancelled) {
         drain();
     }
+    stall.stop();
     if (ending == Ending::Answer && !m_cancelled) {
         // An error answer (404 ...) also sets an error on the reply; what counts is that an answer came.
         m_status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QNetworkReply::NetworkError error = reply->error();
-        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (m_status == 0) {
-            switch (error) {
-            case QNetworkReply::HostNotFoundError:
-                ending = Ending::HostNotFound;
-                break;
-            case QNetworkReply::ConnectionRefusedError:
-            case QNetworkReply::RemoteHostClosedError:
-            case QNetworkReply::NetworkSessionFailedError:
-            case QNetworkReply::TemporaryNetworkFailureError:
-            case QNetworkReply::UnknownNetworkError:
-                ending = Ending::ConnectionFailed;
-                break;
-            case QNetworkReply::TimeoutError:
-                ending = Ending::TimedOut;
-                break;
-            default:
-                ending = Ending::OtherError;
-                break;
-            }
-        } else if (error != QNetworkReply::NoError && !onlyRepeatsStatus(error, m_status)) {
-            ending = Ending::Incomplete;
-        } else if (announced.isValid() && rawReceived < announced.toLongLong()) {
-            ending = Ending::Incomplete;
-            errorText = tr("%1 bytes were announced").arg(announced.toLongLong());
-        } else if (!decoder.complete()) {
-            ending = Ending::Undecodable;
-        }
+        ending = endingOf(*reply, m_status, body, errorText);
     }
-    stall.stop();
     if (m_cancelled) {
         ending = Ending::Cancelled;
     }
@@ -503,20 +530,21 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
                                                  .arg(kMinBytesPerWindow)
                                                  .arg(timeoutMs / 1000.0));
     case Ending::TooLarge:
-        throw HttpError(HttpError::TooLarge,
-                        tr("The answer from %1 is larger than %2 bytes").arg(url.authority()).arg(maxBodySize));
+        throw HttpError(
+            HttpError::TooLarge,
+            tr("The answer from %1 is larger than %2 bytes").arg(url.authority()).arg(maxBodySize));
     case Ending::Incomplete:
         throw HttpError(HttpError::Incomplete,
                         tr("The transfer from %1 broke off before the answer was complete (%2 bytes "
                            "received): %3")
                             .arg(url.authority())
-                            .arg(rawReceived)
+                            .arg(body.rawReceived())
                             .arg(errorText));
     case Ending::Undecodable:
         throw HttpError(HttpError::Undecodable,
                         tr("The answer from %1 cannot be decoded: its content encoding \"%2\" is broken or "
                            "unknown")
-                            .arg(url.authority(), QString::fromLatin1(encoding)));
+                            .arg(url.authority(), QString::fromLatin1(body.encoding())));
     case Ending::OtherError:
         throw HttpError(HttpError::Other, tr("Fetching %1 failed: %2").arg(url.toString(), errorText));
     case Ending::Answer:

@@ -11,6 +11,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QNetworkRequest;
 
 namespace tidewell::platform {
 
@@ -123,6 +124,7 @@ public:
 
 private:
     enum class Step { Done, Redirected, HostNotFound, Retry };
+    QNetworkRequest makeRequest(const QUrl &url) const;
     Step runRequest(const QUrl &url, bool secondLookup);
     void status(int level, const QString &text);
     bool keep(const char *data, qsizetype size);

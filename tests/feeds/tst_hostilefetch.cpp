@@ -31,16 +31,16 @@ constexpr int kStallWindowMs = 2000;
 void addHostileRows() {
     QTest::addColumn<QByteArray>("path");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("redirect to file://") << QByteArray("/hostile/redirect-file")
-                                         << QStringLiteral("redirected to file:///etc/passwd");
-    QTest::newRow("second hop to file://") << QByteArray("/hostile/redirect-chain")
-                                           << QStringLiteral("redirected to file:///etc/passwd");
+    QTest::newRow("redirect to file://")
+        << QByteArray("/hostile/redirect-file") << QStringLiteral("redirected to file:///etc/passwd");
+    QTest::newRow("second hop to file://")
+        << QByteArray("/hostile/redirect-chain") << QStringLiteral("redirected to file:///etc/passwd");
     QTest::newRow("one byte per second") << QByteArray("/hostile/trickle") << QStringLiteral("Time-out");
-    QTest::newRow("shorter than Content-Length") << QByteArray("/hostile/cut-short")
-                                                 << QStringLiteral("broke off");
+    QTest::newRow("shorter than Content-Length")
+        << QByteArray("/hostile/cut-short") << QStringLiteral("broke off");
     QTest::newRow("broken gzip") << QByteArray("/hostile/broken-gzip") << QStringLiteral("cannot be decoded");
-    QTest::newRow("gzip stream cut short") << QByteArray("/hostile/cut-gzip")
-                                           << QStringLiteral("cannot be decoded");
+    QTest::newRow("gzip stream cut short")
+        << QByteArray("/hostile/cut-gzip") << QStringLiteral("cannot be decoded");
 }
 
 QStringList dataFiles(const test::TestHome &home) {

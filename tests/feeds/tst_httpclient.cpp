@@ -117,10 +117,10 @@ void TestHttpClient::answers_data() {
                          << words("connect failure404");
     QTest::newRow("500") << QByteArray("/broken") << HttpClient::Outcome::Failure
                          << words("connect failure500");
-    QTest::newRow("gzip body is decoded") << QByteArray("/packed.rss") << HttpClient::Outcome::Success
-                                          << words("connect success:<rss/>");
-    QTest::newRow("two gzip members") << QByteArray("/members.rss") << HttpClient::Outcome::Success
-                                      << words("connect success:<rss/>");
+    QTest::newRow("gzip body is decoded")
+        << QByteArray("/packed.rss") << HttpClient::Outcome::Success << words("connect success:<rss/>");
+    QTest::newRow("two gzip members")
+        << QByteArray("/members.rss") << HttpClient::Outcome::Success << words("connect success:<rss/>");
 }
 
 void TestHttpClient::answers() {
@@ -219,18 +219,19 @@ void TestHttpClient::hostileServer_failsTheTransfer_data() {
                                          << QStringLiteral("redirected to file:///etc/passwd");
     QTest::newRow("redirect to data:") << QByteArray("/hostile/redirect-data") << HttpError::RefusedRedirect
                                        << QStringLiteral("redirected to data:");
-    QTest::newRow("second hop to file://") << QByteArray("/hostile/redirect-chain") << HttpError::RefusedRedirect
-                                           << QStringLiteral("redirect-file redirected to file:");
+    QTest::newRow("second hop to file://")
+        << QByteArray("/hostile/redirect-chain") << HttpError::RefusedRedirect
+        << QStringLiteral("redirect-file redirected to file:");
     QTest::newRow("one byte per second") << QByteArray("/hostile/trickle") << HttpError::TimedOut
                                          << QStringLiteral("fewer than 1024 bytes in 2 seconds");
-    QTest::newRow("shorter than Content-Length") << QByteArray("/hostile/cut-short") << HttpError::Incomplete
-                                                 << QStringLiteral("broke off");
+    QTest::newRow("shorter than Content-Length")
+        << QByteArray("/hostile/cut-short") << HttpError::Incomplete << QStringLiteral("broke off");
     QTest::newRow("broken gzip") << QByteArray("/hostile/broken-gzip") << HttpError::Undecodable
                                  << QStringLiteral("\"gzip\" is broken");
-    QTest::newRow("gzip stream cut short") << QByteArray("/hostile/cut-gzip") << HttpError::Undecodable
-                                           << QStringLiteral("\"gzip\" is broken");
-    QTest::newRow("encoding never asked for") << QByteArray("/hostile/unknown-encoding")
-                                              << HttpError::Undecodable << QStringLiteral("\"br\"");
+    QTest::newRow("gzip stream cut short")
+        << QByteArray("/hostile/cut-gzip") << HttpError::Undecodable << QStringLiteral("\"gzip\" is broken");
+    QTest::newRow("encoding never asked for")
+        << QByteArray("/hostile/unknown-encoding") << HttpError::Undecodable << QStringLiteral("\"br\"");
 }
 
 void TestHttpClient::hostileServer_failsTheTransfer() {
