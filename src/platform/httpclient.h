@@ -11,15 +11,28 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QNetworkRequest;
 
 namespace tidewell::platform {
 
 // An error raised out of HttpClient::fetch: the host cannot be resolved, the connection cannot be made,
-// nothing arrived within the time-out, the answer grew past the size limit, or the address is unusable.
-// The command that called fetch ends; its caller shows message() in an error box.
+// the transfer stalled, the answer grew past the size limit, a redirect pointed somewhere other than a web
+// address, the answer broke off or could not be decoded, or the address is unusable. The command that
+// called fetch ends; its caller shows message() in an error box. Nothing of the answer is kept.
 class HttpError final : public std::runtime_error {
 public:
-    enum Kind { InvalidAddress, InvalidHost, ConnectionFailed, TimedOut, TooLarge, TooManyRedirects, Other };
+    enum Kind {
+        InvalidAddress,
+        InvalidHost,
+        ConnectionFailed,
+        TimedOut,
+        TooLarge,
+        TooManyRedirects,
+        RefusedRedirect,
+        Incomplete,
+        Undecodable,
+        Other
+    };
 
     HttpError(Kind kind, const QString &message);
     Kind kind() const { return m_kind; }
@@ -45,17 +58,20 @@ private:
 //   onRedirect(status, location, handled)
 //                               an answer 300..303, 307 or 308 with a Location: the client asks the new
 //                               location (at most 10 times); handled = true stops there and fetch
-//                               returns Outcome::Stopped
+//                               returns Outcome::Stopped. A location that is not an http:// or https://
+//                               address raises no event: fetch throws RefusedRedirect
 //   onSuccess()                 an answer below 300, after any redirects; body() holds the document
 //   onFailure(status)           an answer of 400 or above; fetch returns normally (Outcome::Failure)
 //   onStatus(level, text)       progress texts of level <= reportLevel (1: start and end, 2: basic
 //                               progress, 3: every block received); reportLevel 0 reports nothing
 //   onDisconnect()              the transfer is over (every outcome but a cancel)
 //
-// A fetch that receives nothing for timeoutMs (60 s) throws TimedOut. A body larger than maxBodySize
-// throws TooLarge, so a server that sends forever is bounded. cancel() (a closing dialog calls it) ends a
-// fetch in progress: fetch returns Outcome::Cancelled and raises no further event. The body can be read
-// after fetch returns with body() (bytes as received).
+// A transfer that receives fewer than 1,024 bytes in any timeoutMs (60 s) throws TimedOut. The body is
+// read as it arrives through a bounded buffer and decoded here (gzip), so memory stays near maxBodySize
+// whatever the server sends: a body that decodes to more throws TooLarge. An answer that ends short of
+// its Content-Length, breaks off, or cannot be decoded throws Incomplete or Undecodable. cancel() (a
+// closing dialog calls it) ends a fetch in progress: fetch returns Outcome::Cancelled and raises no
+// further event. The body can be read after fetch returns with body() (decoded bytes).
 class HttpClient final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HttpClient)
@@ -73,7 +89,9 @@ public:
     QString localProgram = QStringLiteral("Tidewell RSS import module");
     QString localMailAddress;
     QString referer;
-    int timeoutMs = 60000;
+    // The stall window. Its default is 60 s, or TIDEWELL_HTTP_STALL_MS when that is set (tests of
+    // programs run as processes use it to stay fast).
+    int timeoutMs = defaultTimeoutMs();
     qint64 maxBodySize = qint64(512) * 1024 * 1024;
     // Extra certificate authorities trusted for https (tests serve a self-signed certificate).
     QList<QSslCertificate> extraCaCertificates;
@@ -102,11 +120,14 @@ public:
 
     // The address text as fetch reads it; an invalid QUrl when it is not an http(s) address with a host.
     static QUrl parseAddress(const QString &address);
+    static int defaultTimeoutMs();
 
 private:
     enum class Step { Done, Redirected, HostNotFound, Retry };
+    QNetworkRequest makeRequest(const QUrl &url) const;
     Step runRequest(const QUrl &url, bool secondLookup);
     void status(int level, const QString &text);
+    bool keep(const char *data, qsizetype size);
 
     QNetworkAccessManager *m_manager = nullptr;
     QNetworkReply *m_reply = nullptr;

@@ -1,6 +1,8 @@
 #include "fixtureserver.h"
 #include "platform/httpclient.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -9,6 +11,7 @@ using tidewell::platform::HttpError;
 using tidewell::test::FixtureServer;
 
 Q_DECLARE_METATYPE(HttpClient::Outcome)
+Q_DECLARE_METATYPE(tidewell::platform::HttpError::Kind)
 
 namespace {
 // Records every event of a client as a short word, so a test compares the whole sequence.
@@ -40,13 +43,37 @@ QStringList words(const char *text) {
     return QString::fromLatin1(text).split(QLatin1Char(' '));
 }
 
-HttpError::Kind fetchError(HttpClient &client, const QString &address) {
+HttpError::Kind fetchError(HttpClient &client, const QString &address, QString *message = nullptr) {
     try {
         client.fetch(address);
     } catch (const HttpError &error) {
+        if (message) {
+            *message = error.message();
+        }
         return error.kind();
     }
     return HttpError::Kind(-1);
+}
+
+// A field of /proc/self/status in bytes ("VmHWM", "VmRSS").
+qint64 processMemory(const QByteArray &field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    while (!status.atEnd()) {
+        const QByteArray line = status.readLine();
+        if (line.startsWith(QByteArray(field + ':'))) {
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+        }
+    }
+    return -1;
+}
+
+// Starts the peak-memory count (VmHWM) afresh from the current resident size.
+bool resetPeakMemory() {
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 } // namespace
 
@@ -62,7 +89,11 @@ private Q_SLOTS:
     void unknownHost_retriesOnceWhenHandled_data();
     void unknownHost_retriesOnceWhenHandled();
     void silentServer_timesOut();
-    void endlessServer_isBounded();
+    void hostileServer_failsTheTransfer_data();
+    void hostileServer_failsTheTransfer();
+    void slowSteadyServer_isNotCutOff();
+    void endlessBody_staysWithinMemory_data();
+    void endlessBody_staysWithinMemory();
     void https_servedWithTrustedCertificate();
     void https_untrustedCertificate_isAnError();
     void cancel_endsFetchWithoutEvents();
@@ -86,6 +117,10 @@ void TestHttpClient::answers_data() {
                          << words("connect failure404");
     QTest::newRow("500") << QByteArray("/broken") << HttpClient::Outcome::Failure
                          << words("connect failure500");
+    QTest::newRow("gzip body is decoded")
+        << QByteArray("/packed.rss") << HttpClient::Outcome::Success << words("connect success:<rss/>");
+    QTest::newRow("two gzip members")
+        << QByteArray("/members.rss") << HttpClient::Outcome::Success << words("connect success:<rss/>");
 }
 
 void TestHttpClient::answers() {
@@ -98,6 +133,8 @@ void TestHttpClient::answers() {
     server.redirect("/moved", "/feed.rss", 302);
     server.redirect("/old", server.url("/moved").toLatin1(), 301);
     server.serve("/broken", "oops", 500);
+    server.serveEncoded("/packed.rss", FixtureServer::gzip("<rss/>"), "gzip");
+    server.serveEncoded("/members.rss", FixtureServer::gzip("<rss") + FixtureServer::gzip("/>"), "x-gzip");
 
     HttpClient client;
     EventLog log(client);
@@ -174,12 +211,88 @@ void TestHttpClient::silentServer_timesOut() {
     QVERIFY(!log.events.contains(QStringLiteral("success:")));
 }
 
-void TestHttpClient::endlessServer_isBounded() {
+void TestHttpClient::hostileServer_failsTheTransfer_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<HttpError::Kind>("kind");
+    QTest::addColumn<QString>("reason"); // a part of the message
+    QTest::newRow("redirect to file://") << QByteArray("/hostile/redirect-file") << HttpError::RefusedRedirect
+                                         << QStringLiteral("redirected to file:///etc/passwd");
+    QTest::newRow("redirect to data:") << QByteArray("/hostile/redirect-data") << HttpError::RefusedRedirect
+                                       << QStringLiteral("redirected to data:");
+    QTest::newRow("second hop to file://")
+        << QByteArray("/hostile/redirect-chain") << HttpError::RefusedRedirect
+        << QStringLiteral("redirect-file redirected to file:");
+    QTest::newRow("one byte per second") << QByteArray("/hostile/trickle") << HttpError::TimedOut
+                                         << QStringLiteral("fewer than 1024 bytes in 2 seconds");
+    QTest::newRow("shorter than Content-Length")
+        << QByteArray("/hostile/cut-short") << HttpError::Incomplete << QStringLiteral("broke off");
+    QTest::newRow("broken gzip") << QByteArray("/hostile/broken-gzip") << HttpError::Undecodable
+                                 << QStringLiteral("\"gzip\" is broken");
+    QTest::newRow("gzip stream cut short")
+        << QByteArray("/hostile/cut-gzip") << HttpError::Undecodable << QStringLiteral("\"gzip\" is broken");
+    QTest::newRow("encoding never asked for")
+        << QByteArray("/hostile/unknown-encoding") << HttpError::Undecodable << QStringLiteral("\"br\"");
+}
+
+void TestHttpClient::hostileServer_failsTheTransfer() {
+    QFETCH(QByteArray, path);
+    QFETCH(HttpError::Kind, kind);
+    QFETCH(QString, reason);
+    FixtureServer server;
+    server.serveHostile();
+    HttpClient client;
+    client.timeoutMs = 2000;
+    EventLog log(client);
+    QElapsedTimer clock;
+    clock.start();
+    QString message;
+    QCOMPARE(fetchError(client, server.url(path), &message), kind);
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    QVERIFY(clock.elapsed() < 15000);
+    QVERIFY(client.body().isEmpty());
+    QVERIFY(log.events.filter(QStringLiteral("success")).isEmpty());
+    QVERIFY(!log.events.contains(QStringLiteral("redirect302"))); // a refused hop raises no event
+}
+
+void TestHttpClient::slowSteadyServer_isNotCutOff() {
+    // 4,000 bytes in every 2 s window: slow, but above the minimum pace, for longer than one window.
+    FixtureServer server;
+    const QByteArray feed = "<rss>" + QByteArray(6000, 'x') + "</rss>";
+    server.trickle("/slow.rss", feed, 200, 100);
+    HttpClient client;
+    client.timeoutMs = 2000;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(client.fetch(server.url("/slow.rss")), HttpClient::Outcome::Success);
+    QVERIFY(clock.elapsed() > 2000);
+    QCOMPARE(client.body(), feed);
+}
+
+void TestHttpClient::endlessBody_staysWithinMemory_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::newRow("plain") << QByteArray("/forever");
+    QTest::newRow("chunked") << QByteArray("/forever-chunked");
+    QTest::newRow("gzip bomb") << QByteArray("/bomb");
+}
+
+void TestHttpClient::endlessBody_staysWithinMemory() {
+    QFETCH(QByteArray, path);
+    constexpr qint64 limit = 64 * 1024 * 1024;
+    constexpr qint64 margin = 64 * 1024 * 1024;
     FixtureServer server;
     server.endless("/forever");
+    server.endlessChunked("/forever-chunked");
+    if (path == "/bomb") {
+        // 512 MB of blanks in about half a megabyte.
+        server.serveEncoded("/bomb", FixtureServer::gzip(QByteArray(1024 * 1024, ' '), 512), "gzip");
+    }
     HttpClient client;
-    client.maxBodySize = 1024 * 1024;
-    QCOMPARE(fetchError(client, server.url("/forever")), HttpError::TooLarge);
+    client.maxBodySize = limit;
+    QVERIFY(resetPeakMemory());
+    const qint64 before = processMemory("VmRSS");
+    QCOMPARE(fetchError(client, server.url(path)), HttpError::TooLarge);
+    const qint64 growth = processMemory("VmHWM") - before;
+    QVERIFY2(growth < limit + margin, qPrintable(QStringLiteral("peak grew by %1 MB").arg(growth >> 20)));
     QVERIFY(client.body().isEmpty());
 }
 

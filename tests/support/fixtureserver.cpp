@@ -7,6 +7,8 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+#include <zlib.h>
 
 namespace tidewell::test {
 
@@ -97,6 +99,78 @@ void FixtureServer::endless(const QByteArray &path) {
     route(path, reply);
 }
 
+void FixtureServer::endlessChunked(const QByteArray &path) {
+    Reply reply;
+    reply.mode = Mode::EndlessChunked;
+    route(path, reply);
+}
+
+void FixtureServer::trickle(const QByteArray &path, const QByteArray &body, qsizetype pieceSize,
+                            int intervalMs) {
+    Reply reply;
+    reply.mode = Mode::Trickle;
+    reply.body = body;
+    reply.pieceSize = pieceSize;
+    reply.intervalMs = intervalMs;
+    route(path, reply);
+}
+
+void FixtureServer::serveHostile() {
+    const QByteArray feed = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                            "<rss version=\"2.0\">\n  <channel>\n    <title>Harbour news</title>\n"
+                            "    <link>http://harbour.example/</link>\n    <description>Tides &amp; "
+                            "ships</description>\n    <item>\n      <title>Spring tide</title>\n"
+                            "    </item>\n  </channel>\n</rss>\n";
+    redirect("/hostile/redirect-file", "file:///etc/passwd");
+    redirect("/hostile/redirect-data", "data:text/plain,%3Crss%3E%3C/rss%3E", 301);
+    redirect("/hostile/redirect-chain", "/hostile/redirect-file", 307);
+    trickle("/hostile/trickle", feed, 1, 1000);
+    cutShort("/hostile/cut-short", feed.left(feed.size() / 2), feed.size());
+    // A gzip header, then bytes that are no deflate stream.
+    serveEncoded("/hostile/broken-gzip", QByteArray::fromHex("1f8b0800000000000003") + "garbage\xff\xfe\n",
+                 "gzip");
+    const QByteArray packed = gzip(feed);
+    serveEncoded("/hostile/cut-gzip", packed.left(packed.size() / 2), "gzip");
+    serveEncoded("/hostile/unknown-encoding", feed, "br");
+}
+
+void FixtureServer::cutShort(const QByteArray &path, const QByteArray &body, qint64 announcedLength) {
+    Reply reply;
+    reply.mode = Mode::CutShort;
+    reply.body = body;
+    reply.announcedLength = announcedLength;
+    route(path, reply);
+}
+
+void FixtureServer::serveEncoded(const QByteArray &path, const QByteArray &body, const QByteArray &encoding) {
+    Reply reply;
+    reply.body = body;
+    reply.headers.append({"Content-Encoding", encoding});
+    route(path, reply);
+}
+
+QByteArray FixtureServer::gzip(const QByteArray &data, qint64 times) {
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY) != Z_OK) {
+        qFatal("fixture server: deflateInit2 failed");
+    }
+    QByteArray out;
+    char buffer[64 * 1024];
+    for (qint64 i = 0; i <= times; ++i) {
+        const bool last = i == times;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+        stream.avail_in = last ? 0 : uInt(data.size());
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(buffer);
+            stream.avail_out = sizeof buffer;
+            deflate(&stream, last ? Z_FINISH : Z_NO_FLUSH);
+            out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+    return out;
+}
+
 quint16 FixtureServer::port() const {
     return m_server->serverPort();
 }
@@ -184,21 +258,55 @@ void FixtureServer::answer(QTcpSocket *socket, const QByteArray &path) {
     for (const auto &[name, value] : reply.headers) {
         head += name + ": " + value + "\r\n";
     }
-    if (reply.mode == Mode::Endless) {
-        head += "Content-Type: application/rss+xml\r\n\r\n<rss>";
-        socket->write(head);
-        const QByteArray block(64 * 1024, 'x');
-        connect(socket, &QTcpSocket::bytesWritten, socket, [socket, block] {
-            if (socket->bytesToWrite() < block.size()) {
-                socket->write(block);
+    switch (reply.mode) {
+    case Mode::Endless:
+        socket->write(head + "Content-Type: application/rss+xml\r\n\r\n<rss>");
+        pump(socket, QByteArray(64 * 1024, 'x'));
+        return;
+    case Mode::EndlessChunked: {
+        head.replace(0, 8, "HTTP/1.1");
+        socket->write(head + "Content-Type: application/rss+xml\r\nTransfer-Encoding: chunked\r\n\r\n");
+        const QByteArray data(64 * 1024, 'x');
+        pump(socket, QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n");
+        return;
+    }
+    case Mode::Trickle: {
+        socket->write(head + "Content-Type: application/rss+xml\r\nContent-Length: " +
+                      QByteArray::number(reply.body.size()) + "\r\n\r\n");
+        auto *timer = new QTimer(socket);
+        connect(timer, &QTimer::timeout, socket, [socket, timer, reply, sent = qsizetype(0)]() mutable {
+            socket->write(reply.body.mid(sent, reply.pieceSize));
+            sent += reply.pieceSize;
+            if (sent >= reply.body.size()) {
+                timer->stop();
+                socket->disconnectFromHost();
             }
         });
-        socket->write(block);
+        timer->start(reply.intervalMs);
         return;
+    }
+    case Mode::CutShort:
+        socket->write(head + "Content-Length: " + QByteArray::number(reply.announcedLength) +
+                      "\r\nConnection: close\r\n\r\n" + reply.body);
+        socket->disconnectFromHost();
+        return;
+    case Mode::Answer:
+    case Mode::Hang:
+        break;
     }
     head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
     socket->write(head + reply.body);
     socket->disconnectFromHost();
+}
+
+// Writes block after block for as long as the client reads, keeping at most two blocks queued.
+void FixtureServer::pump(QTcpSocket *socket, const QByteArray &block) {
+    connect(socket, &QTcpSocket::bytesWritten, socket, [socket, block] {
+        if (socket->bytesToWrite() < block.size()) {
+            socket->write(block);
+        }
+    });
+    socket->write(block);
 }
 
 } // namespace tidewell::test
