@@ -1,5 +1,7 @@
 #include "channel/documentfile.h"
 
+#include "platform/fileerrors.h"
+
 #include <algorithm>
 #include <cstring>
 #include <QCoreApplication>
@@ -260,7 +262,7 @@ void StreamedDocumentFile::append(const TreeNode &topLevel) {
 }
 
 QString StreamedDocumentFile::errorString() const {
-    return tr("Cannot create file %1").arg(m_file.fileName());
+    return platform::FileErrors::cannotCreate(m_file);
 }
 
 bool StreamedDocumentFile::commit() {

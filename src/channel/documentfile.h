@@ -37,7 +37,7 @@ public:
     // Rebuilds tree from bytes; sourceName names the input in error texts.
     bool decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName);
 
-    // Creates (or replaces) the file at path. Error: "Cannot create file <path>".
+    // Creates (or replaces) the file at path. Error: "Cannot create file <path>: <reason>".
     bool SaveTreeToFile(const ChannelTree &tree, const QString &path);
     // Writes to an open device; a null device writes nothing (and succeeds).
     bool SaveTreeToStream(const ChannelTree &tree, QIODevice *stream);
@@ -106,7 +106,7 @@ public:
     // Writes topLevel with its subtree as the next top-level record.
     void append(const TreeNode &topLevel);
     bool commit();
-    // Why open() or commit() failed: "Cannot create file <path>".
+    // Why open() or commit() failed: "Cannot create file <path>: <reason>".
     QString errorString() const;
 
 private:

@@ -291,7 +291,7 @@ void TestRssWriter::blockedChf_keepsFeedFiles() {
     RecordingStatusLine status;
     QString error;
     QVERIFY(!export_rssfile(treeFromText("Title\n\tT"), base, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file ") + base + QStringLiteral(".chf"));
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot create file %1.chf: ").arg(base)), qPrintable(error));
     QVERIFY(readFile(base + QStringLiteral(".rss")).contains("<title>T</title>"));
     QVERIFY(QFile::exists(base + QStringLiteral(".xml")));
     QCOMPARE(status.messages,
