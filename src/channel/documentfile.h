@@ -20,9 +20,10 @@ namespace tidewell::channel {
 //   data bytes (only when data size > 0), child count, then the child records.
 //
 // Reading builds the tree in a scratch tree and replaces the target only when the whole file was read,
-// so a damaged file leaves the target as it was. The reader is iterative (deep nesting cannot overflow
-// the stack), never reads past the end of its input, and checks every count and length against the
-// bytes that remain before using it. Writing streams the records through a small buffer into a QSaveFile:
+// so a damaged file, or one cut short by another program while it is read, leaves the target as it was.
+// The reader is iterative (deep nesting cannot overflow the stack), reads a file in slices (never maps
+// it), never reads past the end of its input, and checks every count and length against the bytes that
+// remain before using it. Writing streams the records through a small buffer into a QSaveFile:
 // the file is written whole or not at all.
 class DocumentFile final {
 public:
