@@ -8,7 +8,9 @@
 #include "platform/folders.h"
 #include "platform/textcodec.h"
 
+#include <algorithm>
 #include <QTextStream>
+#include <vector>
 
 namespace tidewell::app {
 
@@ -16,16 +18,39 @@ namespace {
 
 using channel::ChannelTree;
 
+// Lines deeper than this are indented this far and name their level, so that the output of a very deep
+// document grows with its node count, not with the square of its depth.
+constexpr int kMaxDumpIndent = 32;
+
 // One line per node: one TAB per level, the node kind in brackets, the text as the tree view shows it.
 // Line breaks and TABs inside a text are shown as \n, \r and \t so the indentation stays readable.
 void dumpTree(const ChannelTree &tree, QTextStream &out) {
-    for (const channel::TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
+    // Pre-order with the level carried along: asking each node for its level walks up to the top level.
+    struct Step {
+        const channel::TreeNode *node;
+        int level;
+    };
+    std::vector<Step> stack;
+    for (int row = tree.topLevelCount() - 1; row >= 0; --row) {
+        stack.push_back({tree.topLevel(row), 0});
+    }
+    const QString tabs(kMaxDumpIndent, QLatin1Char('\t'));
+    while (!stack.empty()) {
+        const auto [node, level] = stack.back();
+        stack.pop_back();
         QString text = platform::displayText(node->text);
         text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
             .replace(QLatin1Char('\n'), QLatin1String("\\n"))
             .replace(QLatin1Char('\r'), QLatin1String("\\r"))
             .replace(QLatin1Char('\t'), QLatin1String("\\t"));
-        out << QString(node->level(), QLatin1Char('\t')) << '[' << node->kind << "] " << text << '\n';
+        out << QStringView(tabs).left(std::min(level, kMaxDumpIndent));
+        if (level > kMaxDumpIndent) {
+            out << "(level " << level << ") ";
+        }
+        out << '[' << node->kind << "] " << text << '\n';
+        for (int row = node->childCount() - 1; row >= 0; --row) {
+            stack.push_back({node->child(row), level + 1});
+        }
     }
 }
 
@@ -66,7 +91,8 @@ QString cliUsage() {
                "                         FILE.chf, or under the document's own name when FILE is not given\n"
                "  dump DOC.chf           print the channel tree, one TAB per level, each node as [kind] "
                "text\n"
-               "                         (kind 0 plain, 1 channel section, 2 item)\n") +
+               "                         (kind 0 plain, 1 channel section, 2 item); lines deeper than 32\n"
+               "                         levels have 32 TABs and start with (level N)\n") +
            feedsUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"

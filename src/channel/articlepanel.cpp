@@ -5,6 +5,7 @@
 #include "channel/articleicons.h"
 #include "feeds/rss_iehistory.h"
 #include "platform/eventpump.h"
+#include "platform/fileerrors.h"
 #include "platform/prompts.h"
 #include "platform/statusline.h"
 #include "shell/rss_busy.h"
@@ -223,8 +224,7 @@ void ArticlePanel::saveArticle() {
     QString reason;
     if (!m_editor->save(path, &reason)) {
         Prompts::current().message(PromptType::Error, messageCaption(),
-                                   tr("Cannot create file %1").arg(path) + QLatin1Char('\n') + reason,
-                                   PromptButtons::Ok);
+                                   platform::FileErrors::cannotCreate(path, reason), PromptButtons::Ok);
     }
 }
 

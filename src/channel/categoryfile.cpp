@@ -1,5 +1,6 @@
 #include "channel/categoryfile.h"
 
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 #include "platform/textcodec.h"
 
@@ -49,7 +50,7 @@ bool CategoryFile::save(const QString &path, const QStringList &entries, QString
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error) {
-            *error = QStringLiteral("Cannot create file %1").arg(path);
+            *error = platform::FileErrors::cannotCreate(file);
         }
         return false;
     }
@@ -60,7 +61,7 @@ bool CategoryFile::save(const QString &path, const QStringList &entries, QString
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error) {
-            *error = QStringLiteral("Cannot create file %1").arg(path);
+            *error = platform::FileErrors::cannotCreate(file);
         }
         return false;
     }

@@ -143,6 +143,8 @@ void ChannelTree::clear() {
     for (uint32_t i = 0; i < m_top->size; ++i) {
         destroy(m_top->items[i]);
     }
+    // The top-level list is the tree's own, like every child list: give it back as destroy() does.
+    m_arena.release(m_top->items, m_top->capacity * sizeof(TreeNode *));
     *m_top = {};
     // Every node is gone: the chunks go back to the system at once.
     m_arena.releaseAll();

@@ -1,6 +1,7 @@
 #include "channel/documentfile.h"
 
 #include "platform/regularfile.h"
+#include "platform/fileerrors.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,10 +24,120 @@ QString tr(const char *text) {
     return QCoreApplication::translate("DocumentFile", text);
 }
 
+// The bytes of a document as the reader takes them: all of them in memory, or a file read in slices
+// into a buffer of its own. Reading a file instead of mapping it keeps the program alive when another
+// program cuts the file short meanwhile (a mapped page past the new end kills the process); the reader
+// sees the file end early and says so.
+class DocumentInput final {
+public:
+    explicit DocumentInput(QByteArrayView bytes)
+        : m_start(bytes.data()), m_cur(m_start), m_end(m_start + bytes.size()), m_size(bytes.size()) {}
+    // size: the file's size when reading began; the reader checks counts and lengths against it.
+    DocumentInput(QFile &file, qint64 size) : m_file(&file), m_buffer(kSliceBytes), m_size(size) {
+        m_start = m_cur = m_end = m_buffer.data();
+    }
+
+    qint64 pos() const { return m_windowPos + (m_cur - m_start); }
+    qint64 left() const { return m_size - pos(); }
+    // Why the input ended before the bytes asked for, when that was the file and not the document.
+    const QString &readError() const { return m_readError; }
+
+    // At least n bytes (n <= kSliceBytes) between m_cur and m_end; false when the input ends first.
+    bool ensure(qint64 n) { return m_end - m_cur >= n || refill(n); }
+    const char *current() const { return m_cur; }
+    void skip(qint64 n) { m_cur += n; }
+
+    // n bytes (n <= left()) copied into out.
+    bool take(std::string &out, qint64 n) {
+        if (m_end - m_cur >= n) {
+            out.assign(m_cur, size_t(n));
+            m_cur += n;
+            return true;
+        }
+        out.resize(size_t(n));
+        const qint64 done = m_end - m_cur;
+        std::memcpy(out.data(), m_cur, size_t(done));
+        m_cur = m_end;
+        if (m_file && n - done >= qint64(m_buffer.size())) {
+            // A long text goes straight from the file into its string.
+            const qint64 at = pos();
+            if (!readFile(out.data() + done, n - done, n - done, at)) {
+                return false;
+            }
+            m_windowPos = at + (n - done);
+            m_cur = m_end = m_buffer.data();
+            return true;
+        }
+        if (!refill(n - done)) {
+            return false;
+        }
+        std::memcpy(out.data() + done, m_cur, size_t(n - done));
+        m_cur += n - done;
+        return true;
+    }
+
+private:
+    static constexpr qint64 kSliceBytes = 256 * 1024;
+
+    // Moves the unread rest to the front of the buffer and reads until it holds at least n bytes.
+    bool refill(qint64 n) {
+        if (!m_file) {
+            return false;
+        }
+        const qint64 rest = m_end - m_cur;
+        m_windowPos = pos();
+        std::memmove(m_buffer.data(), m_cur, size_t(rest));
+        m_cur = m_buffer.data();
+        m_end = m_cur + rest;
+        const qint64 wanted = std::min<qint64>(qint64(m_buffer.size()) - rest, m_size - m_windowPos - rest);
+        if (wanted < n - rest) {
+            return false; // past the size the file had: the document itself is short
+        }
+        qint64 got = 0;
+        const bool ok = readFile(m_buffer.data() + rest, wanted, n - rest, m_windowPos + rest, &got);
+        m_end += got;
+        return ok;
+    }
+
+    // Reads up to max bytes, at least min, from the file's current position, which is offset in the
+    // input; got receives the count.
+    bool readFile(char *to, qint64 max, qint64 min, qint64 offset, qint64 *got = nullptr) {
+        qint64 done = 0;
+        while (done < min) {
+            const qint64 n = m_file->read(to + done, max - done);
+            if (n < 0) {
+                m_readError = tr("Cannot read file %1: %2").arg(m_file->fileName(), m_file->errorString());
+                break;
+            }
+            if (n == 0) {
+                m_readError =
+                    tr("File %1 was cut short while it was read: it ends at byte offset %2 instead "
+                       "of %3. Another program may have changed it; open it again.")
+                        .arg(m_file->fileName(), QString::number(offset + done), QString::number(m_size));
+                break;
+            }
+            done += n;
+        }
+        if (got) {
+            *got = done;
+        }
+        return done >= min;
+    }
+
+    QFile *m_file = nullptr;
+    std::vector<char> m_buffer;
+    const char *m_start = nullptr; // the window: the input's bytes from m_windowPos on
+    const char *m_cur = nullptr;
+    const char *m_end = nullptr;
+    qint64 m_windowPos = 0; // offset of the window's start in the input
+    qint64 m_size = 0;
+    QString m_readError;
+};
+
 // Reads the document bytes; every failure sets the error text naming the source and the byte offset.
 class Reader final {
 public:
-    Reader(QByteArrayView bytes, const QString &sourceName) : m_bytes(bytes), m_source(sourceName) {}
+    Reader(DocumentInput &input, const QString &sourceName) : m_in(input), m_source(sourceName) {}
 
     bool read(ChannelTree &tree, const std::function<void(TreeNode &)> &onNodeLoaded) {
         struct Frame {
@@ -39,6 +150,7 @@ public:
         }
         tree.reserveChildren(nullptr, topCount);
         std::vector<Frame> frames{{nullptr, topCount}};
+        std::string text;
         while (!frames.empty()) {
             Frame &frame = frames.back();
             if (frame.remaining == 0) {
@@ -50,17 +162,15 @@ public:
             TreeNode *const enclosing = frame.parent; // frame may move when frames grows
 
             qint32 textLength = 0;
-            if (!readLength(textLength, "text length")) {
+            if (!readLength(textLength, "text length") || !take(text, textLength)) {
                 return false;
             }
-            std::string text(m_bytes.data() + m_pos, size_t(textLength));
-            m_pos += textLength;
 
             qint32 level = 0, kind = 0, stateIndex = 0, selectedIndex = 0, dataSize = 0;
             if (!readInt(level) || !readInt(kind) || !readInt(stateIndex) || !readInt(selectedIndex)) {
                 return false;
             }
-            const qint64 dataSizeOffset = m_pos;
+            const qint64 dataSizeOffset = m_in.pos();
             if (!readInt(dataSize)) {
                 return false;
             }
@@ -69,11 +179,13 @@ public:
                 return fail(negativeText("data size", dataSize, dataSizeOffset));
             }
             if (dataSize > 0) {
-                if (dataSize > left()) {
-                    return fail(tooLargeText("data size", dataSize, dataSizeOffset, left()));
+                if (dataSize > m_in.left()) {
+                    return fail(tooLargeText("data size", dataSize, dataSizeOffset, m_in.left()));
                 }
-                data = std::make_unique<std::string>(m_bytes.data() + m_pos, size_t(dataSize));
-                m_pos += dataSize;
+                data = std::make_unique<std::string>();
+                if (!take(*data, dataSize)) {
+                    return false;
+                }
             }
             qint32 childCount = 0;
             if (!readCount(childCount, "child count")) {
@@ -100,29 +212,36 @@ public:
     QString error() const { return m_error; }
 
 private:
-    qint64 left() const { return qint64(m_bytes.size()) - m_pos; }
-
     bool readInt(qint32 &value) {
-        if (left() < 4) {
-            return fail(tr("File %1 is damaged: it ends inside a node record at byte offset %2.")
-                            .arg(m_source, QString::number(m_pos)));
+        if (!m_in.ensure(4)) {
+            return inputEnded();
         }
-        value = qFromLittleEndian<qint32>(m_bytes.data() + m_pos);
-        m_pos += 4;
+        value = qFromLittleEndian<qint32>(m_in.current());
+        m_in.skip(4);
         return true;
+    }
+
+    bool take(std::string &out, qint64 size) { return m_in.take(out, size) || inputEnded(); }
+
+    bool inputEnded() {
+        if (!m_in.readError().isEmpty()) {
+            return fail(m_in.readError());
+        }
+        return fail(tr("File %1 is damaged: it ends inside a node record at byte offset %2.")
+                        .arg(m_source, QString::number(m_in.pos())));
     }
 
     // A text length: not negative, and no longer than the bytes left.
     bool readLength(qint32 &value, const char *what) {
-        const qint64 offset = m_pos;
+        const qint64 offset = m_in.pos();
         if (!readInt(value)) {
             return false;
         }
         if (value < 0) {
             return fail(negativeText(what, value, offset));
         }
-        if (value > left()) {
-            return fail(tooLargeText(what, value, offset, left()));
+        if (value > m_in.left()) {
+            return fail(tooLargeText(what, value, offset, m_in.left()));
         }
         return true;
     }
@@ -130,7 +249,7 @@ private:
     // A count of records: not negative, and the bytes left must hold that many records besides the
     // records still owed by the enclosing ones.
     bool readCount(qint32 &value, const char *what) {
-        const qint64 offset = m_pos;
+        const qint64 offset = m_in.pos();
         if (!readInt(value)) {
             return false;
         }
@@ -138,8 +257,8 @@ private:
             return fail(negativeText(what, value, offset));
         }
         const qint64 needed = qint64(value) * kMinRecordSize;
-        if (value > 0 && needed + m_pending > left()) {
-            return fail(tooLargeText(what, value, offset, left()));
+        if (value > 0 && needed + m_pending > m_in.left()) {
+            return fail(tooLargeText(what, value, offset, m_in.left()));
         }
         m_pending += needed;
         return true;
@@ -160,12 +279,24 @@ private:
         return false;
     }
 
-    QByteArrayView m_bytes;
+    DocumentInput &m_in;
     QString m_source;
-    qint64 m_pos = 0;
     qint64 m_pending = 0; // minimum bytes of the records announced but not yet read
     QString m_error;
 };
+
+// Builds the tree in a scratch tree and replaces tree only when the whole input was read.
+bool readDocument(DocumentInput &input, ChannelTree &tree, const QString &sourceName,
+                  const std::function<void(TreeNode &)> &onNodeLoaded, QString &error) {
+    Reader reader(input, sourceName);
+    ChannelTree built;
+    if (!reader.read(built, onNodeLoaded)) {
+        error = reader.error();
+        return false;
+    }
+    tree = std::move(built);
+    return true;
+}
 
 } // namespace
 
@@ -262,7 +393,7 @@ void StreamedDocumentFile::append(const TreeNode &topLevel) {
 }
 
 QString StreamedDocumentFile::errorString() const {
-    return tr("Cannot create file %1: %2").arg(m_file.fileName(), m_file.errorString());
+    return platform::FileErrors::cannotCreate(m_file);
 }
 
 bool StreamedDocumentFile::commit() {
@@ -277,14 +408,8 @@ bool StreamedDocumentFile::commit() {
 }
 
 bool DocumentFile::decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName) {
-    Reader reader(bytes, sourceName);
-    ChannelTree built;
-    if (!reader.read(built, OnNodeLoaded)) {
-        m_error = reader.error();
-        return false;
-    }
-    tree = std::move(built);
-    return true;
+    DocumentInput input(bytes);
+    return readDocument(input, tree, sourceName, OnNodeLoaded, m_error);
 }
 
 bool DocumentFile::SaveTreeToFile(const ChannelTree &tree, const QString &path) {
@@ -323,18 +448,12 @@ bool DocumentFile::LoadTreeFromFile(ChannelTree &tree, const QString &path) {
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         m_error = tr("Cannot open file %1").arg(path);
         return false;
     }
-    const qint64 size = file.size();
-    if (size > 0) {
-        if (const uchar *mapped = file.map(0, size)) {
-            return decode(QByteArrayView(mapped, size), tree, path);
-        }
-    }
-    const QByteArray bytes = file.readAll();
-    return decode(bytes, tree, path);
+    DocumentInput input(file, file.size());
+    return readDocument(input, tree, path, OnNodeLoaded, m_error);
 }
 
 bool DocumentFile::LoadTreeFromStream(ChannelTree &tree, QIODevice *stream, const QString &sourceName) {

@@ -20,9 +20,10 @@ namespace tidewell::channel {
 //   data bytes (only when data size > 0), child count, then the child records.
 //
 // Reading builds the tree in a scratch tree and replaces the target only when the whole file was read,
-// so a damaged file leaves the target as it was. The reader is iterative (deep nesting cannot overflow
-// the stack), never reads past the end of its input, and checks every count and length against the
-// bytes that remain before using it. Writing streams the records through a small buffer into a QSaveFile:
+// so a damaged file, or one cut short by another program while it is read, leaves the target as it was.
+// The reader is iterative (deep nesting cannot overflow the stack), reads a file in slices (never maps
+// it), never reads past the end of its input, and checks every count and length against the bytes that
+// remain before using it. Writing streams the records through a small buffer into a QSaveFile:
 // the file is written whole or not at all.
 class DocumentFile final {
 public:
@@ -37,7 +38,7 @@ public:
     // Rebuilds tree from bytes; sourceName names the input in error texts.
     bool decode(QByteArrayView bytes, ChannelTree &tree, const QString &sourceName);
 
-    // Creates (or replaces) the file at path. Error: "Cannot create file <path>: <system's reason>".
+    // Creates (or replaces) the file at path. Error: "Cannot create file <path>: <reason>".
     bool SaveTreeToFile(const ChannelTree &tree, const QString &path);
     // Writes to an open device; a null device writes nothing (and succeeds).
     bool SaveTreeToStream(const ChannelTree &tree, QIODevice *stream);
@@ -106,7 +107,7 @@ public:
     // Writes topLevel with its subtree as the next top-level record.
     void append(const TreeNode &topLevel);
     bool commit();
-    // Why open() or commit() failed: "Cannot create file <path>: <system's reason>".
+    // Why open() or commit() failed: "Cannot create file <path>: <reason>".
     QString errorString() const;
 
 private:

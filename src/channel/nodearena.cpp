@@ -49,7 +49,8 @@ char *mapHuge(size_t size) {
 
 NodeArena::NodeArena(NodeArena &&other) noexcept
     : m_chunks(std::move(other.m_chunks)), m_next(std::exchange(other.m_next, nullptr)),
-      m_end(std::exchange(other.m_end, nullptr)), m_free(std::exchange(other.m_free, {})) {
+      m_end(std::exchange(other.m_end, nullptr)), m_free(std::exchange(other.m_free, {})),
+      m_heap(std::exchange(other.m_heap, nullptr)), m_heapBytes(std::exchange(other.m_heapBytes, 0)) {
     other.m_chunks.clear();
 }
 
@@ -61,6 +62,8 @@ NodeArena &NodeArena::operator=(NodeArena &&other) noexcept {
         m_next = std::exchange(other.m_next, nullptr);
         m_end = std::exchange(other.m_end, nullptr);
         m_free = std::exchange(other.m_free, {});
+        m_heap = std::exchange(other.m_heap, nullptr);
+        m_heapBytes = std::exchange(other.m_heapBytes, 0);
     }
     return *this;
 }
@@ -79,7 +82,14 @@ size_t NodeArena::classOf(size_t blockBytes) {
 void *NodeArena::allocate(size_t bytes) {
     const size_t size = blockSize(bytes);
     if (size > kMaxBlock) {
-        return ::operator new(size);
+        auto *block = static_cast<HeapBlock *>(::operator new(sizeof(HeapBlock) + size));
+        *block = {nullptr, m_heap, size};
+        if (m_heap) {
+            m_heap->prev = block;
+        }
+        m_heap = block;
+        m_heapBytes += size;
+        return block + 1;
     }
     void *&head = m_free[classOf(size)];
     if (head) {
@@ -103,7 +113,13 @@ void NodeArena::release(void *block, size_t bytes) noexcept {
     }
     const size_t size = blockSize(bytes);
     if (size > kMaxBlock) {
-        ::operator delete(block);
+        HeapBlock *const heapBlock = static_cast<HeapBlock *>(block) - 1;
+        (heapBlock->prev ? heapBlock->prev->next : m_heap) = heapBlock->next;
+        if (heapBlock->next) {
+            heapBlock->next->prev = heapBlock->prev;
+        }
+        m_heapBytes -= heapBlock->size;
+        ::operator delete(heapBlock);
         return;
     }
     void *&head = m_free[classOf(size)];
@@ -140,6 +156,10 @@ void NodeArena::releaseAll() noexcept {
     m_chunks.clear();
     m_next = m_end = nullptr;
     m_free.fill(nullptr);
+    while (m_heap) {
+        ::operator delete(std::exchange(m_heap, m_heap->next));
+    }
+    m_heapBytes = 0;
 }
 
 size_t NodeArena::usedBytes() const {

@@ -1,12 +1,21 @@
 #include "platform/settingsstore.h"
 
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <iterator>
 #include <QFile>
 #include <QSaveFile>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+#include <utility>
 
 namespace tidewell::platform {
 
@@ -15,6 +24,10 @@ namespace tidewell::platform {
 //   "name" = string "Jo \"J\" Doe"
 //   "loadarticle" = integer 1
 // Names and string data are quoted with the escapes \\ \" \n \r \t.
+//
+// Writers take turns: each one holds an exclusive lock on the file "<settings file>.lock" while it reads
+// the file, applies its own change and writes the file back, so two programs writing at once never
+// overwrite what the other wrote. Readers need no lock: the file is replaced whole, never written in place.
 
 namespace {
 
@@ -91,6 +104,113 @@ QString quoted(const QString &text) {
     }
     return out + QLatin1Char('"');
 }
+
+// The length of the valid UTF-8 sequence at bytes[i], or 0 when the byte there does not start one.
+int utf8SequenceLength(QByteArrayView bytes, qsizetype i) {
+    const auto at = [&](qsizetype k) { return i + k < bytes.size() ? uchar(bytes[i + k]) : 0; };
+    const auto tail = [&](qsizetype k) { return at(k) >= 0x80 && at(k) <= 0xBF; };
+    const uchar b = at(0);
+    if (b < 0x80) {
+        return 1;
+    }
+    if (b >= 0xC2 && b <= 0xDF) {
+        return tail(1) ? 2 : 0;
+    }
+    if (b >= 0xE0 && b <= 0xEF) {
+        // No overlong forms (E0 needs A0 or more) and no surrogates (ED needs 9F or less).
+        const bool second = b == 0xE0 ? at(1) >= 0xA0 && at(1) <= 0xBF
+                                      : (b == 0xED ? at(1) >= 0x80 && at(1) <= 0x9F : tail(1));
+        return second && tail(2) ? 3 : 0;
+    }
+    if (b >= 0xF0 && b <= 0xF4) {
+        const bool second = b == 0xF0 ? at(1) >= 0x90 && at(1) <= 0xBF
+                                      : (b == 0xF4 ? at(1) >= 0x80 && at(1) <= 0x8F : tail(1));
+        return second && tail(2) && tail(3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// A byte that is not part of valid UTF-8 (a hand-edited file in another encoding) is held as the lone
+// surrogate U+DC00 plus the byte, which no decoded text contains, and written back as the byte itself:
+// rewriting the file keeps such bytes as they were instead of turning them into U+FFFD.
+constexpr char16_t kKeptByteBase = 0xDC00;
+
+QString decodeKeepingBytes(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype runStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (const int length = utf8SequenceLength(bytes, i); length > 0) {
+            i += length;
+            continue;
+        }
+        out += QString::fromUtf8(bytes.sliced(runStart, i - runStart));
+        out += QChar(char16_t(kKeptByteBase + uchar(bytes[i])));
+        runStart = ++i;
+    }
+    out += QString::fromUtf8(bytes.sliced(runStart));
+    return out;
+}
+
+QByteArray encodeKeepingBytes(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool keptByte = c >= kKeptByteBase + 0x80 && c <= kKeptByteBase + 0xFF &&
+                              !(i > 0 && text[i - 1].isHighSurrogate());
+        if (keptByte) {
+            out += text.sliced(runStart, i - runStart).toUtf8();
+            out += char(c - kKeptByteBase);
+            runStart = i + 1;
+        }
+    }
+    out += text.sliced(runStart).toUtf8();
+    return out;
+}
+
+// An exclusive lock on the file beside the settings file, held for one read-change-write. The kernel
+// drops it when the process ends, so a crashed writer never blocks the others.
+class WriterLock final {
+public:
+    explicit WriterLock(const QString &settingsPath) {
+        const QString lockPath = settingsPath + QStringLiteral(".lock");
+        m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_fd < 0) {
+            // Said of the settings file: the user knows it, and the lock file lies in the same folder.
+            m_error = FileErrors::cannotCreate(settingsPath, QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        // Another writer holds the lock for a few milliseconds; waiting long means it hangs.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+                m_error = QStringLiteral("The settings file %1 is being written by another program that "
+                                         "does not finish; nothing was written.")
+                              .arg(settingsPath);
+                ::close(std::exchange(m_fd, -1));
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    ~WriterLock() {
+        if (m_fd >= 0) {
+            ::close(m_fd); // releases the lock
+        }
+    }
+    WriterLock(const WriterLock &) = delete;
+    WriterLock &operator=(const WriterLock &) = delete;
+
+    bool locked() const { return m_fd >= 0; }
+    QString error() const { return m_error; }
+
+private:
+    int m_fd = -1;
+    QString m_error;
+};
 
 // Reads the line, remembering where it is, so an error can say what went wrong.
 class LineReader final {
@@ -214,7 +334,7 @@ std::optional<Document> loadDocument(const QString &filePath, QString *error) {
         }
         return std::nullopt;
     }
-    const QString content = QString::fromUtf8(file.readAll());
+    const QString content = decodeKeepingBytes(file.readAll());
     const QStringList lines = content.split(QLatin1Char('\n'));
     Key *current = nullptr;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -276,19 +396,28 @@ bool saveDocument(const QString &filePath, const Document &doc, QString *error) 
     QSaveFile file(filePath);
     bool ok = file.open(QIODevice::WriteOnly);
     ok = ok && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    ok = ok && file.write(text.toUtf8()) >= 0;
+    const QByteArray bytes = encodeKeepingBytes(text);
+    ok = ok && file.write(bytes) == bytes.size();
     ok = ok && file.commit();
     if (!ok) {
         if (error) {
-            *error = QStringLiteral("Cannot create file %1: %2").arg(filePath, file.errorString());
+            *error = FileErrors::cannotCreate(file);
         }
         return false;
     }
     return true;
 }
 
-// Loads the file, lets change alter it, and writes it back when change returns true.
+// Under the writers' lock: loads the file as it is now, lets change alter it, and writes it back when
+// change returns true. Only what change touches differs from what another writer left.
 bool modify(const QString &filePath, QString *error, const std::function<bool(Document &)> &change) {
+    const WriterLock lock(filePath);
+    if (!lock.locked()) {
+        if (error) {
+            *error = lock.error();
+        }
+        return false;
+    }
     std::optional<Document> doc = loadDocument(filePath, error);
     if (!doc) {
         return false;
@@ -354,11 +483,17 @@ std::optional<SettingsKey> SettingsStore::openKey(const QString &path, bool crea
     if (!create) {
         return std::nullopt;
     }
-    ensureKey(*doc, normalised);
-    if (!saveDocument(m_filePath, *doc, error)) {
+    QString keyPath = normalised;
+    const bool made = modify(m_filePath, error, [&](Document &current) {
+        // Another writer may have made it meanwhile, perhaps under another spelling.
+        const bool absent = !findKey(current, normalised);
+        keyPath = ensureKey(current, normalised).path;
+        return absent;
+    });
+    if (!made) {
         return std::nullopt;
     }
-    return SettingsKey(m_filePath, normalised);
+    return SettingsKey(m_filePath, keyPath);
 }
 
 bool SettingsStore::eraseKey(const QString &path, QString *error) const {

@@ -28,7 +28,10 @@ class SettingsKey;
 // The per-user settings store: a tree of keys named by '\'-separated paths, each holding typed values
 // (string or 32-bit integer). Key paths and value names are compared without letter case. The store is
 // one text file, read on every access (the program keeps no cache) and rewritten whole on every change
-// (QSaveFile, mode 0600). A file that cannot be read, or was edited into something that does not parse,
+// (QSaveFile, mode 0600). Programs writing at once take turns through a lock file beside it, and each
+// change is applied to the file as it is at that moment, so no write is lost. A byte of a hand-edited
+// file that is not UTF-8 is kept as it was when the file is rewritten (it reads as the character
+// U+DC00 plus the byte). A file that cannot be read, or was edited into something that does not parse,
 // gives an error naming the file and line, and is never overwritten.
 class SettingsStore final {
 public:

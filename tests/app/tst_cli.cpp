@@ -52,6 +52,7 @@ private Q_SLOTS:
     void exportDocument_data();
     void exportDocument();
     void dump_showsLevelsAndKinds();
+    void dump_veryDeepDocument();
     void validate_data();
     void validate();
     void import_writesDocumentThatOpensAsChannel();
@@ -251,6 +252,45 @@ void TestCli::dump_showsLevelsAndKinds() {
     QCOMPARE(run.out,
              QStringLiteral("[1] Title\n\t[0] My & feed\n[2] Item - one\n\t[0] title\n\t\t[0] First\n"
                             "\t[0] comments\n\t\t[0] c\\td\n"));
+}
+
+void TestCli::dump_veryDeepDocument() {
+    // 100,000 levels: one TAB per level would print 5 GB; from level 33 on the lines keep 32 TABs and
+    // name their level. A side branch after the deep chain and a last top-level node check that the
+    // levels come back right after the deep walk.
+    constexpr int depth = 100000;
+    ChannelTree tree;
+    channel::TreeNode *node = nullptr;
+    channel::TreeNode *branchPoint = nullptr;
+    for (int level = 0; level < depth; ++level) {
+        node = tree.append(node, "n" + std::to_string(level));
+        if (level == 33) {
+            branchPoint = node;
+        }
+    }
+    tree.append(branchPoint, "side");
+    tree.append(nullptr, "end");
+    QTemporaryDir dir;
+    QVERIFY(channel::saveChannelDocument(tree, dir.filePath(QStringLiteral("deep.chf"))));
+
+    const Run run = runCli({QStringLiteral("dump"), QStringLiteral("deep.chf")}, dir.path());
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), depth + 3); // and the empty rest after the last line break
+    const QString tabs(32, QLatin1Char('\t'));
+    QCOMPARE(lines[0], QStringLiteral("[1] N0")); // top-level nodes are normalised on opening
+    QCOMPARE(lines[1], QStringLiteral("\t[0] n1"));
+    QCOMPARE(lines[32], tabs + QStringLiteral("[0] n32"));
+    QCOMPARE(lines[33], tabs + QStringLiteral("(level 33) [0] n33"));
+    for (int level = 34; level < depth; ++level) {
+        const QString expected = tabs + QStringLiteral("(level %1) [0] n%1").arg(level);
+        if (lines[level] != expected) {
+            QCOMPARE(lines[level], expected);
+        }
+    }
+    QCOMPARE(lines[depth], tabs + QStringLiteral("(level 34) [0] side"));
+    QCOMPARE(lines[depth + 1], QStringLiteral("[1] End"));
+    QCOMPARE(lines[depth + 2], QString());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

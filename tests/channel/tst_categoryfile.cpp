@@ -81,7 +81,7 @@ void TestCategoryFile::save_unwritablePath_reportsAndKeepsOldFile() {
     const QString path = dir.filePath(QStringLiteral("missing-folder/category.dat"));
     QString error;
     QVERIFY(!CategoryFile::save(path, {QStringLiteral("x")}, &error));
-    QVERIFY2(error.contains(path), qPrintable(error));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: No such file or directory").arg(path));
 }
 
 QTEST_GUILESS_MAIN(TestCategoryFile)

@@ -1,8 +1,11 @@
 #include "platform/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 using namespace tidewell::platform;
 
@@ -22,6 +25,8 @@ private Q_SLOTS:
     void corruptFile_reportsLineAndIsKept_data();
     void corruptFile_reportsLineAndIsKept();
     void unwritableFolder_reportsError();
+    void bytesNotUtf8_keptWhenRewritten();
+    void twoProgramsWriting_loseNothing();
 
 private:
     QString file() const { return m_dir->filePath(QStringLiteral("settings.conf")); }
@@ -219,11 +224,106 @@ void TestSettingsStore::corruptFile_reportsLineAndIsKept() {
 }
 
 void TestSettingsStore::unwritableFolder_reportsError() {
-    SettingsStore store(m_dir->filePath(QStringLiteral("missing/folder/settings.conf")));
+    const QString path = m_dir->filePath(QStringLiteral("missing/folder/settings.conf"));
+    SettingsStore store(path);
     QString error;
     QVERIFY(!store.openKey(QStringLiteral("k"), true, &error));
-    QVERIFY2(error.startsWith(QLatin1String("Cannot create file")), qPrintable(error));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: No such file or directory").arg(path));
 }
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
+void TestSettingsStore::bytesNotUtf8_keptWhenRewritten() {
+    // A file edited by hand in Latin-1, with a stray byte, an overlong form and a UTF-8 surrogate, none
+    // of them UTF-8; and real UTF-8 beside them.
+    const QByteArray odd = "Jos\xe9 \xff \xc0\xaf \xed\xa0\x80 caf\xc3\xa9 \xf0\x9f\x8c\x8a";
+    const QByteArray content =
+        "[software\\hollicore\\tidewell]\n\"name\" = string \"" + odd + "\"\n\"pw\xe9\" = string \"p\"\n";
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+
+    SettingsStore store(file());
+    SettingsKey key = *store.openKey(QStringLiteral("software\\hollicore\\tidewell"), false);
+    QVERIFY(key.writeInteger(QStringLiteral("loadarticle"), 1));
+    // Read and written back as it came, the value keeps its bytes too.
+    const SettingsRead<QString> name = key.readString(QStringLiteral("name"));
+    QVERIFY(name.ok());
+    QVERIFY(name.value.endsWith(QStringLiteral("caf\u00e9 \U0001F30A")));
+    QVERIFY(key.writeString(QStringLiteral("email"), name.value));
+
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray rewritten = f.readAll();
+    QVERIFY2(rewritten.contains(QByteArray("\"name\" = string \"" + odd + "\"\n")), rewritten.constData());
+    QVERIFY2(rewritten.contains(QByteArray("\"email\" = string \"" + odd + "\"\n")), rewritten.constData());
+    QVERIFY2(rewritten.contains("\"pw\xe9\" = string \"p\"\n"), rewritten.constData());
+    QVERIFY(!rewritten.contains("\xef\xbf\xbd")); // no U+FFFD anywhere
+}
+
+namespace {
+constexpr int kWritesPerProgram = 200;
+const char *const kWriterSwitch = "--write-settings";
+
+// The child side of twoProgramsWriting_loseNothing: writes kWritesPerProgram values of its own, each a
+// new name, and prints the name of every write that succeeded.
+int writeSettingsAsChild(const QString &filePath, const QString &prefix) {
+    SettingsStore store(filePath);
+    QTextStream out(stdout);
+    for (int i = 0; i < kWritesPerProgram; ++i) {
+        const QString name = prefix + QString::number(i);
+        QString error;
+        const std::optional<SettingsKey> key = store.openKey(QStringLiteral("software\\race"), true, &error);
+        if (key && (i % 2 == 0 ? key->writeString(name, QStringLiteral("value of ") + name, &error)
+                               : key->writeInteger(name, i, &error))) {
+            out << name << '\n';
+        } else {
+            QTextStream(stderr) << error << '\n';
+        }
+        out.flush();
+    }
+    return 0;
+}
+} // namespace
+
+void TestSettingsStore::twoProgramsWriting_loseNothing() {
+    QList<QProcess *> writers;
+    for (const QString &prefix : {QStringLiteral("a"), QStringLiteral("b")}) {
+        auto *process = new QProcess(this);
+        process->start(QCoreApplication::applicationFilePath(),
+                       {QString::fromLatin1(kWriterSwitch), file(), prefix});
+        writers.append(process);
+    }
+    QStringList reported;
+    for (QProcess *process : writers) {
+        QVERIFY(process->waitForFinished(120000));
+        QCOMPARE(process->exitCode(), 0);
+        const QString err = QString::fromUtf8(process->readAllStandardError());
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        reported +=
+            QString::fromUtf8(process->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        delete process;
+    }
+    QCOMPARE(reported.size(), 2 * kWritesPerProgram);
+
+    const SettingsKey key = *SettingsStore(file()).openKey(QStringLiteral("software\\race"), false);
+    const QList<SettingsValue> values = key.values().value;
+    QCOMPARE(values.size(), 2 * kWritesPerProgram);
+    for (const QString &name : reported) {
+        const int i = name.mid(1).toInt();
+        if (i % 2 == 0) {
+            QCOMPARE(key.readString(name).value, QStringLiteral("value of ") + name);
+        } else {
+            QCOMPARE(key.readInteger(name).value, i);
+        }
+    }
+}
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], kWriterSwitch) == 0) {
+        return writeSettingsAsChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    TestSettingsStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_settingsstore.moc"
