@@ -13,7 +13,7 @@ namespace {
 // How long a writer waits for another connection's write to end before giving up with "database is
 // locked". Commands are short, so a few seconds cover any real overlap of two windows.
 constexpr int kBusyTimeoutMs = 5000;
-// Distinct statements a connection keeps prepared; beyond this the cache starts afresh.
+// Distinct statements a connection keeps prepared (a cursor uses a handful per table).
 constexpr qsizetype kStatementCacheSize = 64;
 
 QString messageOf(sqlite3 *db) {
@@ -252,21 +252,21 @@ Result<DbStatement> DbConnection::statement(const QString &sql) {
     if (!m_db) {
         return Result<DbStatement>::failure(notConnectedMessage());
     }
-    sqlite3_stmt *prepared = m_statements.value(sql);
-    if (!prepared) {
-        if (m_statements.size() >= kStatementCacheSize) {
-            for (sqlite3_stmt *old : std::as_const(m_statements)) {
-                sqlite3_finalize(old);
-            }
-            m_statements.clear();
-        }
-        if (sqlite3_prepare16_v3(m_db, sql.utf16(), int(sql.size() * sizeof(char16_t)),
-                                 SQLITE_PREPARE_PERSISTENT, &prepared, nullptr) != SQLITE_OK) {
-            return Result<DbStatement>::failure(engineMessage());
-        }
-        m_statements.insert(sql, prepared);
+    if (sqlite3_stmt *cached = m_statements.value(sql)) {
+        return DbStatement(cached, DbStatement::Ownership::Borrowed);
     }
-    return DbStatement(prepared);
+    // Past the cache's size a statement is prepared for one use, so the cache never drops one on loan.
+    const bool cache = m_statements.size() < kStatementCacheSize;
+    sqlite3_stmt *prepared = nullptr;
+    if (sqlite3_prepare16_v3(m_db, sql.utf16(), int(sql.size() * sizeof(char16_t)),
+                             cache ? SQLITE_PREPARE_PERSISTENT : 0, &prepared, nullptr) != SQLITE_OK) {
+        return Result<DbStatement>::failure(engineMessage());
+    }
+    if (!cache) {
+        return DbStatement(prepared, DbStatement::Ownership::Owned);
+    }
+    m_statements.insert(sql, prepared);
+    return DbStatement(prepared, DbStatement::Ownership::Borrowed);
 }
 
 QString DbConnection::engineMessage() {

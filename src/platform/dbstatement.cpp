@@ -6,19 +6,22 @@
 namespace tidewell::platform {
 
 DbStatement::~DbStatement() {
-    if (m_statement) {
+    if (m_owned) {
+        sqlite3_finalize(m_statement);
+    } else if (m_statement) {
         sqlite3_reset(m_statement);
         sqlite3_clear_bindings(m_statement);
     }
 }
 
 DbStatement::DbStatement(DbStatement &&other) noexcept
-    : m_statement(std::exchange(other.m_statement, nullptr)) {}
+    : m_statement(std::exchange(other.m_statement, nullptr)), m_owned(std::exchange(other.m_owned, false)) {}
 
 DbStatement &DbStatement::operator=(DbStatement &&other) noexcept {
     if (this != &other) {
         DbStatement gone(std::move(*this));
         m_statement = std::exchange(other.m_statement, nullptr);
+        m_owned = std::exchange(other.m_owned, false);
     }
     return *this;
 }

@@ -7,12 +7,16 @@ struct sqlite3_stmt;
 
 namespace tidewell::platform {
 
-// A prepared statement lent by a DbConnection's cache for one use: bind, step, read. It is reset and
-// its bindings cleared when the loan ends, so the next borrower finds it fresh.
+// A prepared statement lent by a DbConnection for one use: bind, step, read. When the loan ends it is
+// reset and its bindings cleared, so the next borrower finds it fresh, or finalized when it was prepared
+// for this use only. One loan of a statement at a time: a caller finishes with it before asking again.
 class DbStatement final {
 public:
+    enum class Ownership { Borrowed, Owned };
+
     DbStatement() = default;
-    explicit DbStatement(sqlite3_stmt *statement) : m_statement(statement) {}
+    DbStatement(sqlite3_stmt *statement, Ownership ownership)
+        : m_statement(statement), m_owned(ownership == Ownership::Owned) {}
     ~DbStatement();
     DbStatement(DbStatement &&other) noexcept;
     DbStatement &operator=(DbStatement &&other) noexcept;
@@ -36,6 +40,7 @@ public:
 
 private:
     sqlite3_stmt *m_statement = nullptr;
+    bool m_owned = false;
 };
 
 } // namespace tidewell::platform

@@ -135,6 +135,7 @@ private Q_SLOTS:
     void monthFilter();
     void quotesAndBrackets_inNamesAndValues_areData();
     void tableAndIndexes();
+    void manyStatementShapes_allStored();
     void compact_shrinksFileAfterDeletes_repairChecks();
     void repair_reportsDamagedFile();
     void failingCommand_leavesTablesAsBefore();
@@ -577,6 +578,32 @@ void TestDbEngine::tableAndIndexes() {
     const Status missing = cursor.open();
     QVERIFY(!missing);
     QVERIFY2(missing.error().contains(u"missing"_s), qPrintable(missing.error()));
+}
+
+void TestDbEngine::manyStatementShapes_allStored() {
+    // More distinct statements than the connection keeps prepared: one update per column.
+    Database db;
+    QList<DbColumn> columns;
+    for (int i = 0; i < 100; ++i) {
+        columns.append({u"c%1"_s.arg(i), DbColumn::Kind::Integer});
+    }
+    CHECK_OK(db.connection.createTable(u"wide"_s, columns));
+    DbCursor cursor(db.connection);
+    cursor.setTableName(u"wide"_s);
+    CHECK_OK(cursor.open());
+    CHECK_OK(cursor.append());
+    CHECK_OK(cursor.post());
+    for (int i = 0; i < 100; ++i) {
+        CHECK_OK(cursor.edit());
+        CHECK_OK(cursor.setFieldInteger(u"c%1"_s.arg(i), i * i));
+        CHECK_OK(cursor.post());
+        QCOMPARE(*cursor.fieldInteger(u"c%1"_s.arg(i)), i * i);
+    }
+    cursor.close();
+    CHECK_OK(cursor.open());
+    for (int i = 0; i < 100; ++i) {
+        QCOMPARE(*cursor.fieldInteger(u"c%1"_s.arg(i)), i * i);
+    }
 }
 
 void TestDbEngine::compact_shrinksFileAfterDeletes_repairChecks() {
