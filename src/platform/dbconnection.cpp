@@ -21,7 +21,8 @@ QString messageOf(sqlite3 *db) {
 }
 
 // Opens an existing file (never creates one) in write-ahead-log mode, with the busy timeout and the
-// engine's defensive settings, so a crafted file's schema cannot run anything but plain SQL.
+// engine's defensive settings: the schema of a file made elsewhere cannot call functions with side
+// effects, and SQL cannot write the file's structures directly.
 sqlite3 *openFile(const QString &path, QString &error) {
     sqlite3 *db = nullptr;
     // The absolute path starts with '/', so it is never read as a "file:" URI.
