@@ -2,7 +2,6 @@
 #include "platform/dbcursor.h"
 #include "teststrings.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -761,14 +760,12 @@ void TestDbEngine::twoConnections_readWhileTheOtherWrites() {
     CHECK_OK(writer.first());
     CHECK_OK(writer.remove());
 
-    QElapsedTimer clock;
-    clock.start();
     DbTransaction reading(other, DbConnection::TransactionMode::Read);
     CHECK_OK(reading.begin());
     QCOMPARE(tableColumn(other, u"blogtable"_s, u"id"_s), strings({"1", "2", "3"}));
-    // Well below the busy timeout: the reader never waited for the writer.
-    QVERIFY(clock.elapsed() < 2500);
 
+    // The writer commits while the reader holds its snapshot (with a rollback journal this would wait
+    // for the reader and fail with "database is locked").
     CHECK_OK(writing.commit());
     // Inside its read transaction the reader keeps one consistent view ...
     QCOMPARE(tableColumn(other, u"blogtable"_s, u"id"_s), strings({"1", "2", "3"}));
