@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-l10n-tools libgl-dev libxml2-dev
-          libsqlite3-dev libxml2-utils zlib1g-dev xvfb xauth python3)
+          libsqlite3-dev libxml2-utils sqlite3 zlib1g-dev xvfb xauth python3)
 
 install_missing() {
     local missing=()
