@@ -6,11 +6,20 @@
 
 namespace tidewell::platform {
 
+namespace {
+constexpr int kTickMs = 50;
+} // namespace
+
 CurlPump::CurlPump(QObject *parent) : QObject(parent) {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     (void)initialised;
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { activity(CURL_SOCKET_TIMEOUT, 0, nullptr); });
+    // libcurl 7.88 can stall between an FTP reply and opening the data connection when driven by socket
+    // events alone (it asks for neither a socket nor a timer for that step); a steady tick that runs
+    // every transfer while any is running moves it on.
+    m_tick.setInterval(kTickMs);
+    connect(&m_tick, &QTimer::timeout, this, [this] { activity(CURL_SOCKET_BAD, 0, nullptr); });
     createMulti();
 }
 
@@ -37,6 +46,7 @@ void CurlPump::destroyMulti() {
     }
     m_held.clear();
     m_timer.stop();
+    m_tick.stop();
 }
 
 void CurlPump::watchSockets(CURL *easy, CurlPump *pump) {
@@ -58,6 +68,7 @@ int CurlPump::closeSocket(void *pump, curl_socket_t socket) {
 
 void CurlPump::add(CURL *easy) {
     curl_multi_add_handle(m_multi, easy);
+    m_tick.start();
 }
 
 void CurlPump::remove(CURL *easy) {
@@ -146,8 +157,15 @@ void CurlPump::activity(curl_socket_t socket, int flags, QSocketNotifier *notifi
     }
     ++m_depth;
     int running = 0;
-    curl_multi_socket_action(m_multi, socket, flags, &running);
+    if (socket == CURL_SOCKET_BAD) {
+        curl_multi_perform(m_multi, &running);
+    } else {
+        curl_multi_socket_action(m_multi, socket, flags, &running);
+    }
     --m_depth;
+    if (running == 0) {
+        m_tick.stop();
+    }
 
     QList<QPair<CURL *, CURLcode>> done;
     int queued = 0;

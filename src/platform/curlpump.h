@@ -54,11 +54,13 @@ private:
     void destroyMulti();
     void setWatch(curl_socket_t socket, int what);
     void dropWatch(curl_socket_t socket);
+    // Runs libcurl for a socket event or a time-out; CURL_SOCKET_BAD runs every transfer.
     void activity(curl_socket_t socket, int flags, QSocketNotifier *notifier);
     void resumeHeld();
 
     CURLM *m_multi = nullptr;
     QTimer m_timer;
+    QTimer m_tick;
     std::map<curl_socket_t, Watch> m_watches;
     QList<curl_socket_t> m_sockets;
     QList<QSocketNotifier *> m_held;
