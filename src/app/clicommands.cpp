@@ -1,6 +1,7 @@
 #include "app/clicommands.h"
 
 #include "app/cli_feeds.h"
+#include "app/cli_transfer.h"
 #include "channel/channelopen.h"
 #include "channel/newchannel.h"
 #include "channel/rsswriter.h"
@@ -67,7 +68,7 @@ QString cliUsage() {
                "  dump DOC.chf           print the channel tree, one TAB per level, each node as [kind] "
                "text\n"
                "                         (kind 0 plain, 1 channel section, 2 item)\n") +
-           feedsUsage() +
+           feedsUsage() + transferUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"
                           "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
@@ -111,6 +112,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
         return exportTree(tree, rest.value(1, rest.first()), out, err);
     }
     if (int status = CliOk; runFeedsCommand(command, rest, out, err, status)) {
+        return status;
+    }
+    if (int status = CliOk; runTransferCommand(command, rest, out, err, status)) {
         return status;
     }
     return usageError(err, QStringLiteral("unknown command '%1'.").arg(command));
