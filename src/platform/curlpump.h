@@ -31,6 +31,9 @@ public:
     // closing never waits on a server that does not answer.
     void closeConnections();
 
+    // True while libcurl runs (a callback of it is asking the user something); it must not be called then.
+    bool insideCurl() const { return m_depth > 0; }
+
     // Socket callbacks for the easy handles: record the sockets so closeConnections can shut them down.
     static void watchSockets(CURL *easy, CurlPump *pump);
 

@@ -20,6 +20,8 @@ QString trServer(const char *text) {
     return QCoreApplication::translate("TransferServer", text);
 }
 
+constexpr qsizetype kMaxReplyLine = 64 * 1024;
+
 int secondsOf(int milliseconds) {
     return std::max(1, (milliseconds + 999) / 1000);
 }
@@ -74,7 +76,8 @@ struct TransferCallbacks {
 
     static int progress(void *client, curl_off_t, curl_off_t, curl_off_t total, curl_off_t sent) {
         auto *self = static_cast<TransferClient *>(client);
-        if (self->m_operation == TransferClient::Operation::Store && sent > 0) {
+        if (self->m_operation == TransferClient::Operation::Store && sent > 0 &&
+            std::exchange(self->m_lastProgress, sent) != sent) {
             self->queue([self, sent, total] { Q_EMIT self->storeProgress(sent, total); });
         }
         return 0;
@@ -346,6 +349,7 @@ bool TransferClient::store(const QString &remotePath, const QString &localPath, 
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     m_storePath = path;
     m_upload = std::move(file);
+    m_lastProgress = 0;
     CURL *easy = newHandle(path, false);
     curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(easy, CURLOPT_READFUNCTION, &TransferCallbacks::uploadData);
@@ -366,6 +370,11 @@ bool TransferClient::store(const QString &remotePath, const QString &localPath, 
 }
 
 void TransferClient::logout() {
+    if (m_pump->insideCurl()) {
+        // A window closed while libcurl waits on a question: log out once libcurl has returned.
+        QMetaObject::invokeMethod(this, &TransferClient::logout, Qt::QueuedConnection);
+        return;
+    }
     if (m_easy) {
         m_pump->remove(m_easy);
         curl_easy_cleanup(m_easy);
@@ -510,6 +519,9 @@ void TransferClient::debugText(curl_infotype type, const char *data, size_t size
         break;
     case CURLINFO_HEADER_IN: {
         m_partialIn += bytes;
+        if (m_partialIn.size() > kMaxReplyLine && !m_partialIn.contains('\n')) {
+            m_partialIn += '\n'; // a reply line without end is shown in pieces
+        }
         qsizetype end;
         while ((end = m_partialIn.indexOf('\n')) >= 0) {
             QByteArray line = m_partialIn.left(end);

@@ -163,6 +163,7 @@ private:
     QList<std::function<void()>> m_events;
     std::unique_ptr<QFile> m_upload;
     QString m_acceptedCertificate;
+    qint64 m_lastProgress = 0;
     QString m_storePath;
     char m_errorBuffer[CURL_ERROR_SIZE] = {};
     bool m_delivering = false;
