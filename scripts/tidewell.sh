@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-l10n-tools libgl-dev libxml2-dev
-          libsqlite3-dev libxml2-utils sqlite3 zlib1g-dev xvfb xauth python3)
+          libsqlite3-dev libxml2-utils sqlite3 zlib1g-dev xvfb xauth python3 libcurl4-openssl-dev libssl-dev
+          python3-pyftpdlib python3-asyncssh python3-openssl)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,7 @@
 #include "app/clicommands.h"
 
 #include "app/cli_feeds.h"
+#include "app/cli_transfer.h"
 #include "channel/channelopen.h"
 #include "channel/newchannel.h"
 #include "channel/rsswriter.h"
@@ -93,7 +94,7 @@ QString cliUsage() {
                "text\n"
                "                         (kind 0 plain, 1 channel section, 2 item); lines deeper than 32\n"
                "                         levels have 32 TABs and start with (level N)\n") +
-           feedsUsage() +
+           feedsUsage() + transferUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"
                           "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
@@ -137,6 +138,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
         return exportTree(tree, rest.value(1, rest.first()), out, err);
     }
     if (int status = CliOk; runFeedsCommand(command, rest, out, err, status)) {
+        return status;
+    }
+    if (int status = CliOk; runTransferCommand(command, rest, out, err, status)) {
         return status;
     }
     return usageError(err, QStringLiteral("unknown command '%1'.").arg(command));

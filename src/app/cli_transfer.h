@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace tidewell::app {
+
+// The transfer command of tidewell-cli:
+//   upload FILE --server [ftp|ftps|sftp]://HOST[:PORT] --user U [--password-file F] [--dir D]
+//          [--accept-new-host-key]
+// prints the upload's status lines; status 0 only when the file was stored.
+// Returns true when command is this one, with the exit status in status.
+bool runTransferCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err,
+                        int &status);
+
+// The usage lines of the transfer command, for --help.
+QString transferUsage();
+
+} // namespace tidewell::app

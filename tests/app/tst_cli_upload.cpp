@@ -1,0 +1,117 @@
+#include "testhome.h"
+#include "transferserver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+using tidewell::test::TestHome;
+using Server = tidewell::test::TransferServer;
+
+namespace {
+const QByteArray kFeed =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<rss version=\"2.0\">\r\n<channel>\r\n"
+    "<title>T\xc3\xaate</title>\r\n</channel>\r\n</rss>\r\n";
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+// tidewell-cli upload run as a process against loopback servers.
+class TestCliUpload final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void upload_data();
+    void upload();
+};
+
+void TestCliUpload::upload_data() {
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QStringList>("serverArguments");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("storedAs"); // empty: nothing may arrive
+
+    const QStringList none;
+    const QStringList intoHtdocs{QStringLiteral("--dir"), QStringLiteral("/htdocs")};
+    QTest::newRow("ftp into a folder")
+        << int(Server::Protocol::Ftp) << none << "secret" << intoHtdocs << 0 << "htdocs/news.xml";
+    QTest::newRow("ftp at the root") << int(Server::Protocol::Ftp) << none << "secret" << none << 0
+                                     << "news.xml";
+    QTest::newRow("ftp wrong password") << int(Server::Protocol::Ftp) << none << "wrong" << none << 1 << "";
+    QTest::newRow("ftp upload refused")
+        << int(Server::Protocol::Ftp) << QStringList{QStringLiteral("--readonly")} << "secret" << none << 1
+        << "";
+    QTest::newRow("ftp missing folder")
+        << int(Server::Protocol::Ftp) << none << "secret"
+        << QStringList{QStringLiteral("--dir"), QStringLiteral("/nowhere")} << 1 << "";
+    QTest::newRow("sftp first key refused")
+        << int(Server::Protocol::Sftp) << none << "secret" << intoHtdocs << 1 << "";
+    QTest::newRow("sftp first key accepted")
+        << int(Server::Protocol::Sftp) << none << "secret"
+        << (intoHtdocs + QStringList{QStringLiteral("--accept-new-host-key")}) << 0 << "htdocs/news.xml";
+}
+
+void TestCliUpload::upload() {
+    QFETCH(int, protocol);
+    QFETCH(QStringList, serverArguments);
+    QFETCH(QString, password);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, storedAs);
+
+    TestHome home;
+    Server server(Server::Protocol(protocol), serverArguments);
+    QVERIFY2(server.started(), qPrintable(server.errorOutput()));
+    QDir(server.root()).mkpath(QStringLiteral("htdocs"));
+    const QString feed = home.filePath(QStringLiteral("news.xml"));
+    const QString passwordFile = home.filePath(QStringLiteral("password"));
+    const QList<std::pair<QString, QByteArray>> files{{feed, kFeed},
+                                                      {passwordFile, password.toUtf8() + "\n"}};
+    for (const auto &[path, bytes] : files) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QProcess cli;
+    cli.start(QStringLiteral(TIDEWELL_CLI),
+              QStringList{QStringLiteral("upload"), feed, QStringLiteral("--server"), server.address(),
+                          QStringLiteral("--user"), Server::user(), QStringLiteral("--password-file"),
+                          passwordFile} +
+                  options);
+    QVERIFY(cli.waitForFinished(120000));
+    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(cli.exitCode() == exitCode, qPrintable(out + err));
+
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(!out.contains(QLatin1String("secret")));
+    if (exitCode == 0) {
+        QVERIFY2(lines.contains(QStringLiteral("Connected to server")), qPrintable(out));
+        QCOMPARE(lines.last(), QStringLiteral("Operation completed.."));
+        QCOMPARE(readFile(server.filePath(storedAs)), kFeed);
+    } else {
+        QVERIFY2(!out.contains(QLatin1String("Operation completed..")), qPrintable(out));
+        QVERIFY2(lines.last().startsWith(QLatin1String("Error : ")), qPrintable(out));
+        QVERIFY(!QFile::exists(server.filePath(QStringLiteral("news.xml"))));
+        QVERIFY(!QFile::exists(server.filePath(QStringLiteral("htdocs/news.xml"))));
+    }
+    if (protocol == int(Server::Protocol::Sftp)) {
+        // The key is kept only when it was accepted.
+        QCOMPARE(readFile(home.filePath(QStringLiteral("known_hosts"))).contains(server.hostKey().toLatin1()),
+                 exitCode == 0);
+    }
+    if (storedAs.isEmpty() && exitCode == 1 && password == QLatin1String("wrong")) {
+        QVERIFY2(out.contains(QLatin1String("Error : ")), qPrintable(out));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliUpload)
+#include "tst_cli_upload.moc"
