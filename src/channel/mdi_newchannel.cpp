@@ -11,12 +11,12 @@
 #include "channel/rss_imageedit.h"
 #include "channel/rssdate.h"
 #include "channel/rsswriter.h"
-#include "feeds/rss_validator.h"
 #include "platform/clock.h"
+#include "platform/dialogseams.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
-#include "shell/usersettings.h"
+#include "platform/usersettings.h"
 #include "ui_mdi_newchannel.h"
 
 #include <QCloseEvent>
@@ -156,7 +156,7 @@ void Tchannelchild::loadCategories() {
 
 void Tchannelchild::readregistry() {
     // The "loadarticle" setting, read once: a change reaches only windows created afterwards.
-    m_loadArticle = shell::loadArticleSetting();
+    m_loadArticle = platform::loadArticleSetting();
 }
 
 // ---- setform and opening ------------------------------------------------------------------------------
@@ -552,9 +552,7 @@ void Tchannelchild::Validatefeed1Click() {
 }
 
 void Tchannelchild::runValidator(const QString &feedName) {
-    feeds::Tfrm_validator dialog(this);
-    dialog.setFeedname(feedName);
-    dialog.exec();
+    platform::DialogSeams::current().runValidator(this, feedName);
 }
 
 // ---- state --------------------------------------------------------------------------------------------

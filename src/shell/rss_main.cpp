@@ -82,6 +82,7 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
     rebuildRecentMenu();
     updateMenus();
     platform::StatusLine::install(this);
+    platform::DialogSeams::install(&m_dialogs);
 
     if (splashWanted(arguments)) {
         Tfrm_splash splash;
@@ -98,6 +99,9 @@ Tmain::~Tmain() {
     }
     if (&platform::StatusLine::current() == this) {
         platform::StatusLine::install(nullptr);
+    }
+    if (&platform::DialogSeams::current() == &m_dialogs) {
+        platform::DialogSeams::install(nullptr);
     }
     QString error;
     if (!m_recent.save(&error)) {

@@ -2,6 +2,7 @@
 
 #include "platform/statusline.h"
 #include "shell/recentfiles.h"
+#include "shell/standarddialogs.h"
 
 #include <memory>
 #include <QMainWindow>
@@ -101,6 +102,7 @@ private:
     QList<QAction *> m_recentActions;
     QList<QAction *> m_windowListActions;
     RecentFiles m_recent;
+    StandardDialogs m_dialogs;
     QStringList m_arguments;
     bool m_shown = false;
 };

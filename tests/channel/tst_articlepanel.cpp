@@ -6,6 +6,7 @@
 #include "platform/statusline.h"
 #include "scriptedprompts.h"
 #include "shell/rss_busy.h"
+#include "shell/standarddialogs.h"
 
 #include <functional>
 #include <QApplication>
@@ -164,6 +165,7 @@ class TestArticlePanel final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void formattingButton_changesOwnTabOnly_data();
     void formattingButton_changesOwnTabOnly();
     void bar_letteredAndPicturedButtons();
@@ -178,6 +180,12 @@ private Q_SLOTS:
     void loadArticle_data();
     void loadArticle();
 };
+
+// The real busy window and history picker, as the main window installs them.
+void TestArticlePanel::initTestCase() {
+    static shell::StandardDialogs dialogs;
+    platform::DialogSeams::install(&dialogs);
+}
 
 void TestArticlePanel::formattingButton_changesOwnTabOnly_data() {
     QTest::addColumn<QString>("button");
