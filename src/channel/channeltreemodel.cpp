@@ -57,17 +57,6 @@ void ChannelTreeModel::setNodeText(TreeNode *node, std::string text)
     Q_EMIT treeChanged();
 }
 
-void ChannelTreeModel::setNodeKind(TreeNode *node, int kind)
-{
-    if (!node || node->kind == kind) {
-        return;
-    }
-    node->kind = kind;
-    const QModelIndex index = indexFromNode(node);
-    Q_EMIT dataChanged(index, index);
-    Q_EMIT treeChanged();
-}
-
 void ChannelTreeModel::setSectionValue(TreeNode *section, std::string value)
 {
     if (!section) {

@@ -31,7 +31,6 @@ public:
     TreeNode *appendNode(TreeNode *parent, std::string text, int kind = PlainNode);
     void removeNode(TreeNode *node);
     void setNodeText(TreeNode *node, std::string text);
-    void setNodeKind(TreeNode *node, int kind);
     // Sets the value of a section (the text of its first child, created when missing).
     void setSectionValue(TreeNode *section, std::string value);
     void clear();

@@ -562,7 +562,6 @@ void Tchannelchild::setModified(bool modified) {
         return;
     }
     m_modified = modified;
-    Q_EMIT channelModifiedChanged(modified);
 }
 
 void Tchannelchild::setEditingLocked(bool locked) {

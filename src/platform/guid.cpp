@@ -15,11 +15,6 @@ QUuid Guid::create()
     return generator() ? generator()() : QUuid::createUuid();
 }
 
-QString Guid::createText()
-{
-    return create().toString(QUuid::WithBraces).toUpper();
-}
-
 void Guid::setGenerator(std::function<QUuid()> fn)
 {
     generator() = std::move(fn);

@@ -9,8 +9,6 @@ namespace tidewell::platform {
 class Guid final {
 public:
     static QUuid create();
-    // Text form with braces and upper-case hex digits: {8-4-4-4-12}.
-    static QString createText();
     static void setGenerator(std::function<QUuid()> generator);
 };
 

@@ -74,10 +74,4 @@ void Prompts::information(const QString &text)
     current().message(PromptType::Information, applicationCaption(), text, PromptButtons::Ok);
 }
 
-bool Prompts::confirm(const QString &text)
-{
-    return current().message(PromptType::Confirmation, applicationCaption(), text, PromptButtons::YesNo) ==
-           PromptAnswer::Yes;
-}
-
 } // namespace tidewell::platform

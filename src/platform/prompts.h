@@ -38,7 +38,6 @@ public:
     static void error(const QString &text);
     static void warning(const QString &text);
     static void information(const QString &text);
-    static bool confirm(const QString &text); // Yes / No
 };
 
 } // namespace tidewell::platform

@@ -4,6 +4,7 @@
 #include "fixtureserver.h"
 #include "historyfixture.h"
 #include "platform/statusline.h"
+#include "recordingstatusline.h"
 #include "scriptedprompts.h"
 #include "shell/rss_busy.h"
 #include "shell/standarddialogs.h"
@@ -33,26 +34,7 @@ using test::ScriptedPrompts;
 
 namespace {
 
-// Records what reaches the main window's status line; can run a check at the first statusmsg.
-class RecordingStatusLine final : public platform::StatusLine {
-public:
-    RecordingStatusLine() { install(this); }
-    ~RecordingStatusLine() override { install(nullptr); }
-    void statusmsg(const QString &message) override {
-        calls.append(QStringLiteral("msg:") + message);
-        if (onFirstMessage) {
-            const auto check = std::move(onFirstMessage);
-            onFirstMessage = nullptr;
-            check();
-        }
-    }
-    void setStatusText(const QString &text) override { calls.append(QStringLiteral("text:") + text); }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-
-    QStringList calls;
-    std::function<void()> onFirstMessage;
-};
+using test::RecordingStatusLine;
 
 // The parts of a channel window the panels work with: the channel link box and the two item tabs.
 struct ChannelWindow {
