@@ -37,8 +37,7 @@ public:
     // Replaces the whole tree at once (loading a document): one reset instead of a signal per node.
     void replaceTree(ChannelTree tree);
     // Whole-tree edits done on the plain tree (many nodes at once), then shown with one reset.
-    template <typename Edit> void editTree(Edit &&edit)
-    {
+    template <typename Edit> void editTree(Edit &&edit) {
         beginResetModel();
         edit(m_tree);
         endResetModel();

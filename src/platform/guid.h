@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QUuid>
 #include <functional>
+#include <QUuid>
 
 namespace tidewell::platform {
 
