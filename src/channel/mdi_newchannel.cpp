@@ -422,8 +422,7 @@ void Tchannelchild::Deletesection1Click() {
         return;
     }
     if (!deleteSection(*channelModel(), node)) {
-        Prompts::information(
-            QStringLiteral("Cannot remove channel information, you can only delete channel items."));
+        Prompts::information(tr("Cannot remove channel information, you can only delete channel items."));
     }
 }
 
@@ -545,7 +544,7 @@ void Tchannelchild::closeEvent(QCloseEvent *event) {
 void Tchannelchild::Validatefeed1Click() {
     const QString path = windowTitle();
     if (!QFileInfo(path).isFile()) {
-        Prompts::warning(QStringLiteral("File does not exist, or has not been saved yet!"));
+        Prompts::warning(tr("File does not exist, or has not been saved yet!"));
         return;
     }
     runValidator(platform::replaceExtension(path, QStringLiteral(".xml")));

@@ -93,7 +93,7 @@ private:
     void runExportDialog(const channel::ChannelTree *tree);
     void runUploadDialog(const QString &selectedFeed);
     void openBlogTool(const QString &title);
-    void notAvailable(const QString &what);
+    void notAvailable(const QString &message);
 
     std::unique_ptr<Ui::Tmain> m_ui;
     WorkArea *m_workArea = nullptr;
