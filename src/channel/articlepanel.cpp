@@ -3,12 +3,11 @@
 #include "channel/articleeditor.h"
 #include "channel/articlehtml.h"
 #include "channel/articleicons.h"
-#include "feeds/rss_iehistory.h"
+#include "platform/dialogseams.h"
 #include "platform/eventpump.h"
 #include "platform/fileerrors.h"
 #include "platform/prompts.h"
 #include "platform/statusline.h"
-#include "shell/rss_busy.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -189,9 +188,8 @@ bool ArticlePanel::loadArticle(const QString &documentName) {
 
     const QString message = tr("Loading article, one moment please...");
     platform::StatusLine &status = platform::StatusLine::current();
-    QPointer<shell::Tfrm_busy> busy = new shell::Tfrm_busy(window());
     status.statusmsg(message);
-    busy->show();
+    const QPointer<QWidget> busy = platform::DialogSeams::current().showBusyWindow(window());
 
     const bool started = editor->load(documentName);
     if (started && editor->busy()) {
@@ -255,14 +253,12 @@ void ArticlePanel::linkLocalDocument() {
 }
 
 void ArticlePanel::retrieveLinkFromHistory() {
-    QString link;
-    {
-        feeds::Tfrm_iehistory picker(window(), m_historyHome);
-        if (picker.exec() != QDialog::Accepted) {
-            return;
-        }
-        link = feeds::chosenlink();
+    const std::optional<QString> picked =
+        platform::DialogSeams::current().pickHistoryLink(window(), m_historyHome);
+    if (!picked) {
+        return;
     }
+    const QString &link = *picked;
     // OK without a picked row hands back nothing: the link box keeps its text.
     if (link.isEmpty() || !m_linkBox) {
         return;

@@ -61,7 +61,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QToolButton *addButton(const char *name, int row, int column);
     void retranslate();
     QString messageCaption() const;
 

@@ -6,21 +6,18 @@ namespace tidewell::channel {
 
 ChannelTreeModel::ChannelTreeModel(QObject *parent) : QAbstractItemModel(parent) {}
 
-TreeNode *ChannelTreeModel::nodeFromIndex(const QModelIndex &index) const
-{
+TreeNode *ChannelTreeModel::nodeFromIndex(const QModelIndex &index) const {
     return index.isValid() ? static_cast<TreeNode *>(index.internalPointer()) : nullptr;
 }
 
-QModelIndex ChannelTreeModel::indexFromNode(const TreeNode *node, int column) const
-{
+QModelIndex ChannelTreeModel::indexFromNode(const TreeNode *node, int column) const {
     if (!node) {
         return {};
     }
     return createIndex(node->row(), column, const_cast<TreeNode *>(node));
 }
 
-TreeNode *ChannelTreeModel::insertNode(TreeNode *parent, int row, std::string text, int kind)
-{
+TreeNode *ChannelTreeModel::insertNode(TreeNode *parent, int row, std::string text, int kind) {
     const int count = m_tree.childCount(parent);
     const int at = std::clamp(row, 0, count);
     beginInsertRows(indexFromNode(parent), at, at);
@@ -30,13 +27,11 @@ TreeNode *ChannelTreeModel::insertNode(TreeNode *parent, int row, std::string te
     return node;
 }
 
-TreeNode *ChannelTreeModel::appendNode(TreeNode *parent, std::string text, int kind)
-{
+TreeNode *ChannelTreeModel::appendNode(TreeNode *parent, std::string text, int kind) {
     return insertNode(parent, m_tree.childCount(parent), std::move(text), kind);
 }
 
-void ChannelTreeModel::removeNode(TreeNode *node)
-{
+void ChannelTreeModel::removeNode(TreeNode *node) {
     if (!node) {
         return;
     }
@@ -46,8 +41,7 @@ void ChannelTreeModel::removeNode(TreeNode *node)
     Q_EMIT treeChanged();
 }
 
-void ChannelTreeModel::setNodeText(TreeNode *node, std::string text)
-{
+void ChannelTreeModel::setNodeText(TreeNode *node, std::string text) {
     if (!node || node->text == text) {
         return;
     }
@@ -57,19 +51,7 @@ void ChannelTreeModel::setNodeText(TreeNode *node, std::string text)
     Q_EMIT treeChanged();
 }
 
-void ChannelTreeModel::setNodeKind(TreeNode *node, int kind)
-{
-    if (!node || node->kind == kind) {
-        return;
-    }
-    node->kind = kind;
-    const QModelIndex index = indexFromNode(node);
-    Q_EMIT dataChanged(index, index);
-    Q_EMIT treeChanged();
-}
-
-void ChannelTreeModel::setSectionValue(TreeNode *section, std::string value)
-{
+void ChannelTreeModel::setSectionValue(TreeNode *section, std::string value) {
     if (!section) {
         return;
     }
@@ -80,26 +62,22 @@ void ChannelTreeModel::setSectionValue(TreeNode *section, std::string value)
     }
 }
 
-void ChannelTreeModel::clear()
-{
+void ChannelTreeModel::clear() {
     editTree([](ChannelTree &tree) { tree.clear(); });
 }
 
-void ChannelTreeModel::replaceTree(ChannelTree tree)
-{
+void ChannelTreeModel::replaceTree(ChannelTree tree) {
     editTree([&tree](ChannelTree &own) { own = std::move(tree); });
 }
 
-void ChannelTreeModel::setKindDecorations(const QVariantList &decorations)
-{
+void ChannelTreeModel::setKindDecorations(const QVariantList &decorations) {
     m_decorations = decorations;
     if (!m_tree.isEmpty()) {
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0));
     }
 }
 
-QModelIndex ChannelTreeModel::index(int row, int column, const QModelIndex &parent) const
-{
+QModelIndex ChannelTreeModel::index(int row, int column, const QModelIndex &parent) const {
     if (column != 0) {
         return {};
     }
@@ -107,32 +85,27 @@ QModelIndex ChannelTreeModel::index(int row, int column, const QModelIndex &pare
     return child ? createIndex(row, column, child) : QModelIndex();
 }
 
-QModelIndex ChannelTreeModel::parent(const QModelIndex &child) const
-{
+QModelIndex ChannelTreeModel::parent(const QModelIndex &child) const {
     const TreeNode *node = nodeFromIndex(child);
     return node ? indexFromNode(node->parent()) : QModelIndex();
 }
 
-int ChannelTreeModel::rowCount(const QModelIndex &parent) const
-{
+int ChannelTreeModel::rowCount(const QModelIndex &parent) const {
     if (parent.column() > 0) {
         return 0;
     }
     return m_tree.childCount(nodeFromIndex(parent));
 }
 
-int ChannelTreeModel::columnCount(const QModelIndex &) const
-{
+int ChannelTreeModel::columnCount(const QModelIndex &) const {
     return 1;
 }
 
-bool ChannelTreeModel::hasChildren(const QModelIndex &parent) const
-{
+bool ChannelTreeModel::hasChildren(const QModelIndex &parent) const {
     return rowCount(parent) > 0;
 }
 
-QVariant ChannelTreeModel::data(const QModelIndex &index, int role) const
-{
+QVariant ChannelTreeModel::data(const QModelIndex &index, int role) const {
     const TreeNode *node = nodeFromIndex(index);
     if (!node) {
         return {};

@@ -31,15 +31,13 @@ public:
     TreeNode *appendNode(TreeNode *parent, std::string text, int kind = PlainNode);
     void removeNode(TreeNode *node);
     void setNodeText(TreeNode *node, std::string text);
-    void setNodeKind(TreeNode *node, int kind);
     // Sets the value of a section (the text of its first child, created when missing).
     void setSectionValue(TreeNode *section, std::string value);
     void clear();
     // Replaces the whole tree at once (loading a document): one reset instead of a signal per node.
     void replaceTree(ChannelTree tree);
     // Whole-tree edits done on the plain tree (many nodes at once), then shown with one reset.
-    template <typename Edit> void editTree(Edit &&edit)
-    {
+    template <typename Edit> void editTree(Edit &&edit) {
         beginResetModel();
         edit(m_tree);
         endResetModel();

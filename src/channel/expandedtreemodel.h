@@ -24,7 +24,6 @@ public:
 
     explicit ExpandedTreeModel(ChannelTreeModel *source, QObject *parent = nullptr);
 
-    ChannelTreeModel *sourceModel() const { return m_source; }
     TreeNode *nodeFromIndex(const QModelIndex &index) const;
     // The row of node (a linear search), invalid when node is not in the tree.
     QModelIndex indexFromNode(const TreeNode *node) const;

@@ -11,12 +11,12 @@
 #include "channel/rss_imageedit.h"
 #include "channel/rssdate.h"
 #include "channel/rsswriter.h"
-#include "feeds/rss_validator.h"
 #include "platform/clock.h"
+#include "platform/dialogseams.h"
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
-#include "shell/usersettings.h"
+#include "platform/usersettings.h"
 #include "ui_mdi_newchannel.h"
 
 #include <QCloseEvent>
@@ -156,7 +156,7 @@ void Tchannelchild::loadCategories() {
 
 void Tchannelchild::readregistry() {
     // The "loadarticle" setting, read once: a change reaches only windows created afterwards.
-    m_loadArticle = shell::loadArticleSetting();
+    m_loadArticle = platform::loadArticleSetting();
 }
 
 // ---- setform and opening ------------------------------------------------------------------------------
@@ -422,8 +422,7 @@ void Tchannelchild::Deletesection1Click() {
         return;
     }
     if (!deleteSection(*channelModel(), node)) {
-        Prompts::information(
-            QStringLiteral("Cannot remove channel information, you can only delete channel items."));
+        Prompts::information(tr("Cannot remove channel information, you can only delete channel items."));
     }
 }
 
@@ -545,16 +544,14 @@ void Tchannelchild::closeEvent(QCloseEvent *event) {
 void Tchannelchild::Validatefeed1Click() {
     const QString path = windowTitle();
     if (!QFileInfo(path).isFile()) {
-        Prompts::warning(QStringLiteral("File does not exist, or has not been saved yet!"));
+        Prompts::warning(tr("File does not exist, or has not been saved yet!"));
         return;
     }
     runValidator(platform::replaceExtension(path, QStringLiteral(".xml")));
 }
 
 void Tchannelchild::runValidator(const QString &feedName) {
-    feeds::Tfrm_validator dialog(this);
-    dialog.setFeedname(feedName);
-    dialog.exec();
+    platform::DialogSeams::current().runValidator(this, feedName);
 }
 
 // ---- state --------------------------------------------------------------------------------------------
@@ -564,7 +561,6 @@ void Tchannelchild::setModified(bool modified) {
         return;
     }
     m_modified = modified;
-    Q_EMIT channelModifiedChanged(modified);
 }
 
 void Tchannelchild::setEditingLocked(bool locked) {

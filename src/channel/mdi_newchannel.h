@@ -51,11 +51,8 @@ public:
     ChannelTreeModel *channelModel() const;
     // True when the tree changed since the document was opened, created or last exported.
     bool isChannelModified() const { return m_modified; }
-    // True while an export runs (the tree cannot change and no second export starts meanwhile).
-    bool isExporting() const { return m_exporting; }
 
 Q_SIGNALS:
-    void channelModifiedChanged(bool modified);
     // An item was opened in the edit tab while the load-article setting is on: its article editor
     // should load link.
     void articleLoadRequested(const QString &link);

@@ -59,7 +59,6 @@ public:
     void selectNode(const TreeNode *node);
 
     // From this many nodes on, expandAll shows the flat list of all nodes (preset 20,000).
-    int expandedListThreshold() const { return m_expandedListThreshold; }
     void setExpandedListThreshold(int nodes) { m_expandedListThreshold = nodes; }
     // True while the flat list of all nodes is shown.
     bool isShowingExpandedList() const { return m_expanded != nullptr; }

@@ -3,20 +3,17 @@
 namespace tidewell::platform {
 
 namespace {
-std::function<QDateTime()> &source()
-{
+std::function<QDateTime()> &source() {
     static std::function<QDateTime()> fn;
     return fn;
 }
 } // namespace
 
-QDateTime Clock::now()
-{
+QDateTime Clock::now() {
     return source() ? source()() : QDateTime::currentDateTime();
 }
 
-void Clock::setSource(std::function<QDateTime()> fn)
-{
+void Clock::setSource(std::function<QDateTime()> fn) {
     source() = std::move(fn);
 }
 

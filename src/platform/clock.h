@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDateTime>
 #include <functional>
+#include <QDateTime>
 
 namespace tidewell::platform {
 

@@ -8,15 +8,13 @@ namespace tidewell::platform {
 namespace {
 constexpr qint64 kIntervalMs = 20;
 
-QElapsedTimer &lastRun()
-{
+QElapsedTimer &lastRun() {
     static QElapsedTimer timer;
     return timer;
 }
 } // namespace
 
-void letPendingEventsRun()
-{
+void letPendingEventsRun() {
     QElapsedTimer &timer = lastRun();
     if (timer.isValid() && timer.elapsed() < kIntervalMs) {
         return;
@@ -24,8 +22,7 @@ void letPendingEventsRun()
     letPendingEventsRunNow();
 }
 
-void letPendingEventsRunNow()
-{
+void letPendingEventsRunNow() {
     if (QCoreApplication::instance()) {
         QCoreApplication::processEvents();
     }

@@ -7,26 +7,22 @@
 namespace tidewell::platform {
 
 namespace {
-QString &programFolderOverride()
-{
+QString &programFolderOverride() {
     static QString path;
     return path;
 }
 
-QString ensured(const QString &path)
-{
+QString ensured(const QString &path) {
     QDir().mkpath(path);
     return path;
 }
 
-QString homeOverride()
-{
+QString homeOverride() {
     return qEnvironmentVariable("TIDEWELL_HOME");
 }
 } // namespace
 
-QString Folders::programFolder()
-{
+QString Folders::programFolder() {
     if (!programFolderOverride().isEmpty()) {
         return programFolderOverride();
     }
@@ -37,8 +33,7 @@ QString Folders::programFolder()
     return QDir::cleanPath(exeDir + QStringLiteral("/../share/tidewell"));
 }
 
-QString Folders::userFolder()
-{
+QString Folders::userFolder() {
     const QString home = homeOverride();
     if (!home.isEmpty()) {
         return ensured(home);
@@ -50,13 +45,11 @@ QString Folders::userFolder()
     return ensured(base + QStringLiteral("/tidewell"));
 }
 
-QString Folders::dataDirectory()
-{
+QString Folders::dataDirectory() {
     return ensured(userFolder() + QStringLiteral("/data"));
 }
 
-QString Folders::settingsFile()
-{
+QString Folders::settingsFile() {
     const QString home = homeOverride();
     if (!home.isEmpty()) {
         return ensured(home) + QStringLiteral("/settings.conf");
@@ -68,8 +61,7 @@ QString Folders::settingsFile()
     return ensured(base + QStringLiteral("/tidewell")) + QStringLiteral("/settings.conf");
 }
 
-QString Folders::userOrProgramFile(const QString &relativePath)
-{
+QString Folders::userOrProgramFile(const QString &relativePath) {
     const QString user = userFolder() + QLatin1Char('/') + relativePath;
     if (QFileInfo::exists(user)) {
         return user;
@@ -77,31 +69,26 @@ QString Folders::userOrProgramFile(const QString &relativePath)
     return programFile(relativePath);
 }
 
-QString Folders::programFile(const QString &relativePath)
-{
+QString Folders::programFile(const QString &relativePath) {
     return programFolder() + QLatin1Char('/') + relativePath;
 }
 
-void Folders::setProgramFolderOverride(const QString &path)
-{
+void Folders::setProgramFolderOverride(const QString &path) {
     programFolderOverride() = path;
 }
 
-QString fileNamePart(const QString &path)
-{
+QString fileNamePart(const QString &path) {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(cut + 1);
 }
 
-QString fileExtension(const QString &path)
-{
+QString fileExtension(const QString &path) {
     const QString name = fileNamePart(path);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot);
 }
 
-QString replaceExtension(const QString &path, const QString &newExtension)
-{
+QString replaceExtension(const QString &path, const QString &newExtension) {
     const QString ext = fileExtension(path);
     return path.left(path.size() - ext.size()) + newExtension;
 }

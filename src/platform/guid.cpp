@@ -3,25 +3,17 @@
 namespace tidewell::platform {
 
 namespace {
-std::function<QUuid()> &generator()
-{
+std::function<QUuid()> &generator() {
     static std::function<QUuid()> fn;
     return fn;
 }
 } // namespace
 
-QUuid Guid::create()
-{
+QUuid Guid::create() {
     return generator() ? generator()() : QUuid::createUuid();
 }
 
-QString Guid::createText()
-{
-    return create().toString(QUuid::WithBraces).toUpper();
-}
-
-void Guid::setGenerator(std::function<QUuid()> fn)
-{
+void Guid::setGenerator(std::function<QUuid()> fn) {
     generator() = std::move(fn);
 }
 

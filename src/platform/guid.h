@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QUuid>
 #include <functional>
+#include <QUuid>
 
 namespace tidewell::platform {
 
@@ -9,8 +9,6 @@ namespace tidewell::platform {
 class Guid final {
 public:
     static QUuid create();
-    // Text form with braces and upper-case hex digits: {8-4-4-4-12}.
-    static QString createText();
     static void setGenerator(std::function<QUuid()> generator);
 };
 

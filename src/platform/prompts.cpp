@@ -9,8 +9,8 @@ namespace {
 // messages on standard error, so nothing waits on a box that nobody can see.
 class SilentPrompts final : public Prompts {
 public:
-    PromptAnswer message(PromptType, const QString &caption, const QString &text, PromptButtons buttons) override
-    {
+    PromptAnswer message(PromptType, const QString &caption, const QString &text,
+                         PromptButtons buttons) override {
         fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
         switch (buttons) {
         case PromptButtons::Ok:
@@ -24,60 +24,45 @@ public:
         return PromptAnswer::Cancel;
     }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &, const QString &, bool) override
-    {
+    QString saveFile(const QString &, const QString &, const QString &, const QString &, bool) override {
         return {};
     }
     QString chooseDirectory(const QString &, const QString &) override { return {}; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override
-    {
+    std::optional<QString> inputText(const QString &, const QString &, const QString &) override {
         return std::nullopt;
     }
 };
 
-Prompts *&installed()
-{
+Prompts *&installed() {
     static Prompts *prompts = nullptr;
     return prompts;
 }
 
-QString applicationCaption()
-{
+QString applicationCaption() {
     const QString name = QCoreApplication::applicationName();
     return name.isEmpty() ? QStringLiteral("Tidewell") : name;
 }
 } // namespace
 
-Prompts &Prompts::current()
-{
+Prompts &Prompts::current() {
     static SilentPrompts silent;
     return installed() ? *installed() : silent;
 }
 
-void Prompts::install(Prompts *prompts)
-{
+void Prompts::install(Prompts *prompts) {
     installed() = prompts;
 }
 
-void Prompts::error(const QString &text)
-{
+void Prompts::error(const QString &text) {
     current().message(PromptType::Error, applicationCaption(), text, PromptButtons::Ok);
 }
 
-void Prompts::warning(const QString &text)
-{
+void Prompts::warning(const QString &text) {
     current().message(PromptType::Warning, applicationCaption(), text, PromptButtons::Ok);
 }
 
-void Prompts::information(const QString &text)
-{
+void Prompts::information(const QString &text) {
     current().message(PromptType::Information, applicationCaption(), text, PromptButtons::Ok);
-}
-
-bool Prompts::confirm(const QString &text)
-{
-    return current().message(PromptType::Confirmation, applicationCaption(), text, PromptButtons::YesNo) ==
-           PromptAnswer::Yes;
 }
 
 } // namespace tidewell::platform

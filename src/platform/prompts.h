@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace tidewell::platform {
 
@@ -38,7 +38,6 @@ public:
     static void error(const QString &text);
     static void warning(const QString &text);
     static void information(const QString &text);
-    static bool confirm(const QString &text); // Yes / No
 };
 
 } // namespace tidewell::platform

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QUrl>
 #include <functional>
+#include <QUrl>
 
 namespace tidewell::platform {
 

@@ -15,26 +15,22 @@ public:
     void setProgressPosition(int) override {}
 };
 
-StatusLine *&installed()
-{
+StatusLine *&installed() {
     static StatusLine *line = nullptr;
     return line;
 }
 } // namespace
 
-StatusLine &StatusLine::current()
-{
+StatusLine &StatusLine::current() {
     static SilentStatusLine silent;
     return installed() ? *installed() : silent;
 }
 
-void StatusLine::install(StatusLine *line)
-{
+void StatusLine::install(StatusLine *line) {
     installed() = line;
 }
 
-QString StatusLine::timedMessage(const QString &message)
-{
+QString StatusLine::timedMessage(const QString &message) {
     // AM/PM in English letters whatever the locale: the format is fixed.
     const QString time = QLocale::c().toString(Clock::now().time(), QStringLiteral("hh:mm AP"));
     return time + QStringLiteral(" - ") + message;

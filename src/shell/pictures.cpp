@@ -2,6 +2,7 @@
 
 #include "channel/rss_global.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -154,17 +155,18 @@ QPixmap logoPicture(int side) {
 
 QPixmap splashPicture() {
     return banner(QSize(520, 300),
-                  {QStringLiteral("RSS 2.0 channel authoring"),
-                   QStringLiteral("with a small blog tool beside it"),
-                   QStringLiteral("Starting, one moment please...")},
+                  {QCoreApplication::translate("Pictures", "RSS 2.0 channel authoring"),
+                   QCoreApplication::translate("Pictures", "with a small blog tool beside it"),
+                   QCoreApplication::translate("Pictures", "Starting, one moment please...")},
                   channel::kVersionText + QStringLiteral("  \u00b7  hollicore"));
 }
 
 QPixmap aboutPicture() {
     return banner(QSize(520, 300),
-                  {channel::kVersionText, QStringLiteral("RSS 2.0 channel authoring and blogging"),
-                   QStringLiteral("Made by hollicore")},
-                  QStringLiteral("Click the picture or press Esc to close"));
+                  {channel::kVersionText,
+                   QCoreApplication::translate("Pictures", "RSS 2.0 channel authoring and blogging"),
+                   QCoreApplication::translate("Pictures", "Made by hollicore")},
+                  QCoreApplication::translate("Pictures", "Click the picture or press Esc to close"));
 }
 
 QPixmap workAreaPicture() {

@@ -1,7 +1,7 @@
 #include "shell/recentfiles.h"
 
 #include "platform/settingsstore.h"
-#include "shell/usersettings.h"
+#include "platform/settingsvalues.h"
 
 namespace tidewell::shell {
 
@@ -19,7 +19,7 @@ bool RecentFiles::load(QString *error) {
     m_paths.clear();
     QString openError;
     const std::optional<platform::SettingsKey> key =
-        SettingsStore().openKey(kRecentFilesKey, false, &openError);
+        SettingsStore().openKey(platform::settings::kRecentFilesKey, false, &openError);
     if (!key) {
         if (error) {
             *error = openError;
@@ -44,10 +44,11 @@ bool RecentFiles::load(QString *error) {
 
 bool RecentFiles::save(QString *error) const {
     const SettingsStore store;
-    if (!store.eraseKey(kRecentFilesKey, error)) {
+    if (!store.eraseKey(platform::settings::kRecentFilesKey, error)) {
         return false;
     }
-    const std::optional<platform::SettingsKey> key = store.openKey(kRecentFilesKey, true, error);
+    const std::optional<platform::SettingsKey> key =
+        store.openKey(platform::settings::kRecentFilesKey, true, error);
     if (!key) {
         return false;
     }

@@ -1,14 +1,16 @@
 #include "shell/rss_config.h"
 
 #include "platform/prompts.h"
+#include "platform/usersettings.h"
 #include "shell/pictures.h"
-#include "shell/usersettings.h"
 #include "ui_rss_config.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
 namespace tidewell::shell {
+
+using namespace platform;
 
 Tfrm_config::Tfrm_config(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),

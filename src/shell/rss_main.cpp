@@ -82,6 +82,7 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
     rebuildRecentMenu();
     updateMenus();
     platform::StatusLine::install(this);
+    platform::DialogSeams::install(&m_dialogs);
 
     if (splashWanted(arguments)) {
         Tfrm_splash splash;
@@ -98,6 +99,9 @@ Tmain::~Tmain() {
     }
     if (&platform::StatusLine::current() == this) {
         platform::StatusLine::install(nullptr);
+    }
+    if (&platform::DialogSeams::current() == &m_dialogs) {
+        platform::DialogSeams::install(nullptr);
     }
     QString error;
     if (!m_recent.save(&error)) {
@@ -299,8 +303,8 @@ void Tmain::mrulistMRUItemClick(const QString &path) {
 }
 
 void Tmain::Openfile1Click() {
-    const QString path = platform::Prompts::current().openFile(QStringLiteral("Open channel"), QString(),
-                                                               QStringLiteral("Tidewell files (*.chf)"));
+    const QString path =
+        platform::Prompts::current().openFile(tr("Open channel"), QString(), tr("Tidewell files (*.chf)"));
     if (!path.isEmpty()) {
         file_open(path);
     }
@@ -335,10 +339,8 @@ void Tmain::MSAccessdatabase1Click() {
 
 void Tmain::Uploadfeed1Click() {
     const platform::PromptAnswer answer = platform::Prompts::current().message(
-        platform::PromptType::Warning, QStringLiteral("Upload feed"),
-        QStringLiteral(
-            "Make sure the current feed is up to date and saved.\n\nDo you want to upload this feed "
-            "now?"),
+        platform::PromptType::Warning, tr("Upload feed"),
+        tr("Make sure the current feed is up to date and saved.\n\nDo you want to upload this feed now?"),
         platform::PromptButtons::YesNo);
     if (answer != platform::PromptAnswer::Yes) {
         return;
@@ -399,8 +401,8 @@ void Tmain::changeEvent(QEvent *event) {
 
 // Dialogs of other parts of the program; the ones not built yet say so.
 
-void Tmain::notAvailable(const QString &what) {
-    platform::Prompts::information(what + QStringLiteral(" is not available yet."));
+void Tmain::notAvailable(const QString &message) {
+    platform::Prompts::information(message);
 }
 
 QString Tmain::runImportDialog(const QString &presetFile) {
@@ -419,17 +421,17 @@ void Tmain::runValidatorDialog() {
 
 void Tmain::runExportDialog(const channel::ChannelTree *tree) {
     Q_UNUSED(tree)
-    notAvailable(QStringLiteral("The database export"));
+    notAvailable(tr("The database export is not available yet."));
 }
 
 void Tmain::runUploadDialog(const QString &selectedFeed) {
     Q_UNUSED(selectedFeed)
-    notAvailable(QStringLiteral("The feed upload"));
+    notAvailable(tr("The feed upload is not available yet."));
 }
 
 void Tmain::openBlogTool(const QString &title) {
     Q_UNUSED(title)
-    notAvailable(QStringLiteral("The blog tool"));
+    notAvailable(tr("The blog tool is not available yet."));
 }
 
 } // namespace tidewell::shell

@@ -2,6 +2,7 @@
 
 #include "platform/statusline.h"
 #include "shell/recentfiles.h"
+#include "shell/standarddialogs.h"
 
 #include <memory>
 #include <QMainWindow>
@@ -92,7 +93,7 @@ private:
     void runExportDialog(const channel::ChannelTree *tree);
     void runUploadDialog(const QString &selectedFeed);
     void openBlogTool(const QString &title);
-    void notAvailable(const QString &what);
+    void notAvailable(const QString &message);
 
     std::unique_ptr<Ui::Tmain> m_ui;
     WorkArea *m_workArea = nullptr;
@@ -101,6 +102,7 @@ private:
     QList<QAction *> m_recentActions;
     QList<QAction *> m_windowListActions;
     RecentFiles m_recent;
+    StandardDialogs m_dialogs;
     QStringList m_arguments;
     bool m_shown = false;
 };

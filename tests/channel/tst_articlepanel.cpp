@@ -4,8 +4,10 @@
 #include "fixtureserver.h"
 #include "historyfixture.h"
 #include "platform/statusline.h"
+#include "recordingstatusline.h"
 #include "scriptedprompts.h"
 #include "shell/rss_busy.h"
+#include "shell/standarddialogs.h"
 
 #include <functional>
 #include <QApplication>
@@ -32,26 +34,7 @@ using test::ScriptedPrompts;
 
 namespace {
 
-// Records what reaches the main window's status line; can run a check at the first statusmsg.
-class RecordingStatusLine final : public platform::StatusLine {
-public:
-    RecordingStatusLine() { install(this); }
-    ~RecordingStatusLine() override { install(nullptr); }
-    void statusmsg(const QString &message) override {
-        calls.append(QStringLiteral("msg:") + message);
-        if (onFirstMessage) {
-            const auto check = std::move(onFirstMessage);
-            onFirstMessage = nullptr;
-            check();
-        }
-    }
-    void setStatusText(const QString &text) override { calls.append(QStringLiteral("text:") + text); }
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-
-    QStringList calls;
-    std::function<void()> onFirstMessage;
-};
+using test::RecordingStatusLine;
 
 // The parts of a channel window the panels work with: the channel link box and the two item tabs.
 struct ChannelWindow {
@@ -164,6 +147,7 @@ class TestArticlePanel final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void formattingButton_changesOwnTabOnly_data();
     void formattingButton_changesOwnTabOnly();
     void bar_letteredAndPicturedButtons();
@@ -178,6 +162,12 @@ private Q_SLOTS:
     void loadArticle_data();
     void loadArticle();
 };
+
+// The real busy window and history picker, as the main window installs them.
+void TestArticlePanel::initTestCase() {
+    static shell::StandardDialogs dialogs;
+    platform::DialogSeams::install(&dialogs);
+}
 
 void TestArticlePanel::formattingButton_changesOwnTabOnly_data() {
     QTest::addColumn<QString>("button");

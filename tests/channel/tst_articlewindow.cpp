@@ -4,8 +4,8 @@
 #include "channel/ttreeviewex.h"
 #include "fixtureserver.h"
 #include "platform/statusline.h"
+#include "platform/usersettings.h"
 #include "scriptedprompts.h"
-#include "shell/usersettings.h"
 #include "testhome.h"
 
 #include <functional>
@@ -86,10 +86,10 @@ void TestArticleWindow::cleanup() {
 }
 
 std::unique_ptr<Tchannelchild> TestArticleWindow::newChannel(bool loadArticle) {
-    shell::UserDetails details;
+    platform::UserDetails details;
     details.loadarticle = loadArticle;
     QString error;
-    if (!shell::saveUserDetails(details, &error)) {
+    if (!platform::saveUserDetails(details, &error)) {
         qFatal("cannot write settings");
     }
     auto window = std::make_unique<Tchannelchild>();

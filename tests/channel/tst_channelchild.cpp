@@ -11,6 +11,7 @@
 #include "platform/guid.h"
 #include "platform/statusline.h"
 #include "scriptedprompts.h"
+#include "shell/standarddialogs.h"
 #include "testhome.h"
 #include "teststrings.h"
 
@@ -172,6 +173,9 @@ private:
 };
 
 void TestChannelChild::init() {
+    // The real validator, as the main window installs it.
+    static shell::StandardDialogs dialogs;
+    platform::DialogSeams::install(&dialogs);
     m_home = std::make_unique<test::TestHome>();
     m_prompts = std::make_unique<test::ScriptedPrompts>();
     platform::Clock::setSource([] { return kNow; });

@@ -3,9 +3,9 @@
 
 #include "platform/folders.h"
 #include "platform/settingsstore.h"
+#include "platform/usersettings.h"
 #include "scriptedprompts.h"
 #include "shell/rss_config.h"
-#include "shell/usersettings.h"
 #include "testhome.h"
 
 #include <QCheckBox>
@@ -78,7 +78,7 @@ void TestConfig::saveDetails_roundTripsThroughSettingsFile() {
     QCOMPARE(field<QLineEdit>(reopened, "website")->text(), texts[2]);
     QCOMPARE(field<QCheckBox>(reopened, "loadarticle")->isChecked(), loadArticle);
     // The channel windows' reader sees the same choice.
-    QCOMPARE(shell::loadArticleSetting(), loadArticle);
+    QCOMPARE(platform::loadArticleSetting(), loadArticle);
     QCOMPARE(m_prompts->asked().size(), 0);
 }
 
@@ -92,7 +92,7 @@ void TestConfig::escape_discardsTyping_data() {
 
 void TestConfig::escape_discardsTyping() {
     QFETCH(QString, focus);
-    QVERIFY(shell::saveUserDetails({"Kept", "", "", false, false}, nullptr));
+    QVERIFY(platform::saveUserDetails({"Kept", "", "", false, false}, nullptr));
     const QByteArray before = [] {
         QFile f(platform::Folders::settingsFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -118,11 +118,12 @@ void TestConfig::escape_discardsTyping() {
     QFile f(platform::Folders::settingsFile());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
-    QCOMPARE(shell::userName(), QString("Kept"));
+    QCOMPARE(platform::userName(), QString("Kept"));
 }
 
 void TestConfig::wrongType_showsErrorAndOpensWithLaterFieldsEmpty() {
-    const platform::SettingsKey key = *platform::SettingsStore().openKey(shell::kSettingsKey, true);
+    const platform::SettingsKey key =
+        *platform::SettingsStore().openKey(platform::settings::kSettingsKey, true);
     QVERIFY(key.writeString("name", "Jo"));
     QVERIFY(key.writeInteger("email", 5));
     QVERIFY(key.writeString("site", "https://s/"));

@@ -3,16 +3,18 @@
 
 #include "platform/folders.h"
 #include "platform/settingsstore.h"
+#include "platform/usersettings.h"
 #include "shell/maincommands.h"
 #include "shell/recentfiles.h"
-#include "shell/usersettings.h"
 #include "testhome.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace tidewell;
-using namespace tidewell::shell;
+using namespace tidewell::platform;
+using namespace tidewell::platform::settings;
+using tidewell::shell::RecentFiles;
 
 class TestUserSettings final : public QObject {
     Q_OBJECT
@@ -83,7 +85,7 @@ void TestUserSettings::loadUserDetails() {
         writeSettings(file);
     }
 
-    const UserDetailsLoad load = shell::loadUserDetails();
+    const UserDetailsLoad load = platform::loadUserDetails();
     QCOMPARE((QStringList{load.details.name, load.details.email, load.details.site}), texts);
     QCOMPARE(load.details.blogmode, blogmode);
     QCOMPARE(load.details.loadarticle, loadarticle);
@@ -106,9 +108,9 @@ void TestUserSettings::saveUserDetails_roundTripsAndStoresTypes() {
     QFETCH(QStringList, texts);
     QFETCH(bool, options);
     QString error;
-    QVERIFY(shell::saveUserDetails({texts[0], texts[1], texts[2], options, options}, &error));
+    QVERIFY(platform::saveUserDetails({texts[0], texts[1], texts[2], options, options}, &error));
 
-    const UserDetailsLoad load = shell::loadUserDetails();
+    const UserDetailsLoad load = platform::loadUserDetails();
     QCOMPARE(load.error, QString());
     QCOMPARE((QStringList{load.details.name, load.details.email, load.details.site}), texts);
     QCOMPARE(load.details.blogmode, options);

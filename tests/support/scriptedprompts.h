@@ -20,7 +20,7 @@ public:
         platform::PromptButtons buttons = platform::PromptButtons::Ok;
     };
 
-    ScriptedPrompts();  // installs itself
+    ScriptedPrompts();           // installs itself
     ~ScriptedPrompts() override; // restores the default
 
     // Queue answers: message answers, and file / folder / text results (strings).
@@ -39,7 +39,8 @@ public:
     QString saveFile(const QString &caption, const QString &directory, const QString &filter,
                      const QString &defaultSuffix, bool askOverwrite) override;
     QString chooseDirectory(const QString &caption, const QString &directory) override;
-    std::optional<QString> inputText(const QString &caption, const QString &label, const QString &value) override;
+    std::optional<QString> inputText(const QString &caption, const QString &label,
+                                     const QString &value) override;
 
 private:
     QString nextText(const QString &kind, const QString &caption, const QString &text);

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "platform/settingsvalues.h"
+
 #include <QString>
 
-namespace tidewell::shell {
-
-// Keys of the settings store the program uses.
-inline const QString kSettingsKey = QStringLiteral("\\software\\hollicore\\tidewell");
-inline const QString kFtpKey = QStringLiteral("\\software\\hollicore\\tidewell\\ftp");
-inline const QString kRecentFilesKey = QStringLiteral("\\Software\\hollicore\\wrenfold\\MRU Items");
-inline const QString kLanguageKey = QStringLiteral("\\software\\hollicore\\wrenfold\\language");
+// The groups of settings values that windows and commands read and write together.
+namespace tidewell::platform {
 
 // The personal details and options edited in the configuration dialog.
 struct UserDetails {
@@ -52,4 +49,4 @@ bool saveFtpDetails(const FtpDetails &details, QString *error);
 QString storedLanguage();
 bool storeLanguage(const QString &code, QString *error);
 
-} // namespace tidewell::shell
+} // namespace tidewell::platform
