@@ -14,7 +14,7 @@
 using namespace tidewell;
 using namespace tidewell::platform;
 using namespace tidewell::platform::settings;
-using tidewell::shell::RecentFiles;
+using namespace tidewell::shell;
 
 class TestUserSettings final : public QObject {
     Q_OBJECT
