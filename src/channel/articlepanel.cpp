@@ -188,8 +188,8 @@ bool ArticlePanel::loadArticle(const QString &documentName) {
 
     const QString message = tr("Loading article, one moment please...");
     platform::StatusLine &status = platform::StatusLine::current();
-    status.statusmsg(message);
     const QPointer<QWidget> busy = platform::DialogSeams::current().showBusyWindow(window());
+    status.statusmsg(message);
 
     const bool started = editor->load(documentName);
     if (started && editor->busy()) {
