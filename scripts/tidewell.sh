@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Tidewell, builds it, and either starts the program or runs every test.
+#   scripts/tidewell.sh setup           install what is missing
 #   scripts/tidewell.sh run [ARGS...]   install what is missing, build, start tidewell
 #   scripts/tidewell.sh test            install what is missing, build, run all tests
 #   scripts/tidewell.sh test-asan       install what is missing, build with AddressSanitizer (and UBSan)
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-l10n-tools libgl-dev libxml2-dev
           libsqlite3-dev libxml2-utils sqlite3 zlib1g-dev xvfb xauth python3 libcurl4-openssl-dev libssl-dev
-          python3-pyftpdlib python3-asyncssh python3-openssl)
+          python3-pyftpdlib python3-asyncssh python3-openssl clang-format)
 
 install_missing() {
     local missing=()
@@ -36,6 +37,7 @@ cmd="${1:-run}"
 shift || true
 install_missing
 case "$cmd" in
+setup) ;;
 run)
     build build
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -58,7 +60,7 @@ test-asan)
         ctest --output-on-failure -j2
     ;;
 *)
-    echo "usage: $0 run|test|test-asan" >&2
+    echo "usage: $0 setup|run|test|test-asan" >&2
     exit 2
     ;;
 esac

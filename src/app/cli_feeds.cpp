@@ -163,8 +163,9 @@ QString opmlUsage() {
 } // namespace
 
 QString feedsUsage() {
-    return QStringLiteral("  validate FILE|URL      check a feed: numbered marker rows, then the feed check by line\n"
-                          "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n") +
+    return QStringLiteral(
+               "  validate FILE|URL      check a feed: numbered marker rows, then the feed check by line\n"
+               "  import FILE|URL        turn an RSS feed into a channel document (.chf)\n") +
            opmlUsage();
 }
 

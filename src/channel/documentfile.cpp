@@ -1,7 +1,7 @@
 #include "channel/documentfile.h"
 
-#include "platform/regularfile.h"
 #include "platform/fileerrors.h"
+#include "platform/regularfile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,9 +20,10 @@ namespace {
 // count. No record is shorter, so a count of N records needs at least N * kMinRecordSize bytes.
 constexpr qint64 kMinRecordSize = 7 * 4;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("DocumentFile", text);
-}
+// The context of the texts below, as the translation tools see it.
+struct DocumentFileText {
+    Q_DECLARE_TR_FUNCTIONS(DocumentFile)
+};
 
 // The bytes of a document as the reader takes them: all of them in memory, or a file read in slices
 // into a buffer of its own. Reading a file instead of mapping it keeps the program alive when another
@@ -106,13 +107,15 @@ private:
         while (done < min) {
             const qint64 n = m_file->read(to + done, max - done);
             if (n < 0) {
-                m_readError = tr("Cannot read file %1: %2").arg(m_file->fileName(), m_file->errorString());
+                m_readError = DocumentFileText::tr("Cannot read file %1: %2")
+                                  .arg(m_file->fileName(), m_file->errorString());
                 break;
             }
             if (n == 0) {
                 m_readError =
-                    tr("File %1 was cut short while it was read: it ends at byte offset %2 instead "
-                       "of %3. Another program may have changed it; open it again.")
+                    DocumentFileText::tr(
+                        "File %1 was cut short while it was read: it ends at byte offset %2 instead "
+                        "of %3. Another program may have changed it; open it again.")
                         .arg(m_file->fileName(), QString::number(offset + done), QString::number(m_size));
                 break;
             }
@@ -227,8 +230,9 @@ private:
         if (!m_in.readError().isEmpty()) {
             return fail(m_in.readError());
         }
-        return fail(tr("File %1 is damaged: it ends inside a node record at byte offset %2.")
-                        .arg(m_source, QString::number(m_in.pos())));
+        return fail(
+            DocumentFileText::tr("File %1 is damaged: it ends inside a node record at byte offset %2.")
+                .arg(m_source, QString::number(m_in.pos())));
     }
 
     // A text length: not negative, and no longer than the bytes left.
@@ -265,13 +269,15 @@ private:
     }
 
     QString negativeText(const char *what, qint32 value, qint64 offset) const {
-        return tr("File %1 is damaged: negative %2 %3 at byte offset %4.")
-            .arg(m_source, tr(what), QString::number(value), QString::number(offset));
+        return DocumentFileText::tr("File %1 is damaged: negative %2 %3 at byte offset %4.")
+            .arg(m_source, DocumentFileText::tr(what), QString::number(value), QString::number(offset));
     }
 
     QString tooLargeText(const char *what, qint32 value, qint64 offset, qint64 left) const {
-        return tr("File %1 is damaged: %2 %3 at byte offset %4 is more than the %5 bytes left can hold.")
-            .arg(m_source, tr(what), QString::number(value), QString::number(offset), QString::number(left));
+        return DocumentFileText::tr(
+                   "File %1 is damaged: %2 %3 at byte offset %4 is more than the %5 bytes left can hold.")
+            .arg(m_source, DocumentFileText::tr(what), QString::number(value), QString::number(offset),
+                 QString::number(left));
     }
 
     bool fail(const QString &text) {
@@ -436,7 +442,7 @@ bool DocumentFile::SaveTreeToStream(const ChannelTree &tree, QIODevice *stream) 
         written = written && stream->write(bytes, qint64(size)) == qint64(size);
     });
     if (!written) {
-        m_error = tr("Cannot write the channel document: %1").arg(stream->errorString());
+        m_error = DocumentFileText::tr("Cannot write the channel document: %1").arg(stream->errorString());
         return false;
     }
     return true;
@@ -449,7 +455,7 @@ bool DocumentFile::LoadTreeFromFile(ChannelTree &tree, const QString &path) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        m_error = tr("Cannot open file %1").arg(path);
+        m_error = DocumentFileText::tr("Cannot open file %1").arg(path);
         return false;
     }
     DocumentInput input(file, file.size());
@@ -461,7 +467,7 @@ bool DocumentFile::LoadTreeFromStream(ChannelTree &tree, QIODevice *stream, cons
         return true;
     }
     const QByteArray bytes = stream->readAll();
-    return decode(bytes, tree, sourceName.isEmpty() ? tr("(stream)") : sourceName);
+    return decode(bytes, tree, sourceName.isEmpty() ? DocumentFileText::tr("(stream)") : sourceName);
 }
 
 bool saveChannelDocument(const ChannelTree &tree, const QString &path, QString *error) {

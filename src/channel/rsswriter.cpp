@@ -5,6 +5,7 @@
 #include "channel/rssdate.h"
 #include "platform/clock.h"
 #include "platform/eventpump.h"
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
 #include "platform/result.h"
@@ -29,9 +30,12 @@ namespace tidewell::channel {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("Tchannelchild", text);
-}
+using platform::Status;
+
+// The context of the texts below, as the translation tools see it.
+struct WriterText {
+    Q_DECLARE_TR_FUNCTIONS(Tchannelchild)
+};
 
 // Progress positions are passed on every this many nodes, pending events run every kEventStep nodes.
 constexpr size_t kProgressStep = 1024;
@@ -615,10 +619,6 @@ std::string rssStartTag(const ChannelParts &parts) {
 
 // --- Files ----------------------------------------------------------------------------------------------
 
-QString cannotCreate(const QString &path, const QString &reason) {
-    return tr("Cannot create file %1: %2").arg(path, reason);
-}
-
 // Finishes writing a temporary file without committing it: what is buffered is written and synced, so the
 // commits at the end only rename, and a full disk is noticed before any file is replaced.
 platform::Status finishWriting(QSaveFile &file) {
@@ -627,14 +627,14 @@ platform::Status finishWriting(QSaveFile &file) {
     }
     const QString reason =
         file.error() != QFileDevice::NoError ? file.errorString() : QString::fromLocal8Bit(strerror(errno));
-    return platform::Status::failure(cannotCreate(file.fileName(), reason));
+    return platform::Status::failure(platform::FileErrors::cannotCreate(file.fileName(), reason));
 }
 
 platform::Status commit(QSaveFile &file) {
     if (file.commit()) {
         return {};
     }
-    return platform::Status::failure(cannotCreate(file.fileName(), file.errorString()));
+    return platform::Status::failure(platform::FileErrors::cannotCreate(file.fileName(), file.errorString()));
 }
 
 // Writes the feed text of parts to the outputs of lines.
@@ -759,29 +759,29 @@ QString untitledUpper(const QString &title) {
     return upper;
 }
 
-platform::Status exportChannel(const ChannelTree &tree, const QString &fileName) {
+Status exportChannel(const ChannelTree &tree, const QString &fileName) {
     const QString rssPath = platform::replaceExtension(fileName, QStringLiteral(".rss"));
     const QString xmlPath = platform::replaceExtension(fileName, QStringLiteral(".xml"));
     const QString chfPath = platform::replaceExtension(fileName, QStringLiteral(".chf"));
     if (platform::fileNamePart(rssPath) == QLatin1String(".rss")) {
-        return platform::Status::failure(
-            tr("Cannot export to \"%1\": the file name is empty. Choose a name such as news.rss.")
-                .arg(fileName));
+        const QString message = WriterText::tr(
+            "Cannot export to \"%1\": the file name is empty. Choose a name such as news.rss.");
+        return platform::Status::failure(message.arg(fileName));
     }
 
     platform::StatusLine &status = platform::StatusLine::current();
-    status.statusmsg(tr("Exporting and saving RSS file"));
+    status.statusmsg(WriterText::tr("Exporting and saving RSS file"));
 
     const ChannelParts parts(tree);
 
     // Everything goes to temporary files first; nothing replaces a file before all three are written.
     QSaveFile rssFile(rssPath);
     if (!rssFile.open(QIODevice::WriteOnly)) {
-        return platform::Status::failure(cannotCreate(rssPath, rssFile.errorString()));
+        return platform::Status::failure(platform::FileErrors::cannotCreate(rssPath, rssFile.errorString()));
     }
     QSaveFile xmlFile(xmlPath);
     if (!xmlFile.open(QIODevice::WriteOnly)) {
-        return platform::Status::failure(cannotCreate(xmlPath, xmlFile.errorString()));
+        return platform::Status::failure(platform::FileErrors::cannotCreate(xmlPath, xmlFile.errorString()));
     }
     LineList lines;
     lines.setOutputs({&rssFile, &xmlFile});
@@ -804,7 +804,7 @@ platform::Status exportChannel(const ChannelTree &tree, const QString &fileName)
     }
     status.setProgressPosition(0);
     status.statusmsg(QStringLiteral("File ") + platform::fileNamePart(chfPath) +
-                     tr(" succesfully exported to RSS format, Data has been saved."));
+                     WriterText::tr(" succesfully exported to RSS format, Data has been saved."));
     return {};
 }
 
@@ -830,8 +830,9 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *e
 }
 
 QString askExportFileName() {
-    return platform::Prompts::current().saveFile(
-        tr("Save as"), QString(), tr("RSS files (*.rss);;XML file (*.xml)"), QStringLiteral("rss"), false);
+    return platform::Prompts::current().saveFile(WriterText::tr("Save as"), QString(),
+                                                 WriterText::tr("RSS files (*.rss);;XML file (*.xml)"),
+                                                 QStringLiteral("rss"), false);
 }
 
 QString processExportFileName(const QString &windowTitle) {
