@@ -20,6 +20,7 @@
 #include "ui_mdi_newchannel.h"
 
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -88,7 +89,14 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
           static_cast<QWidget *>(m_ui->pdate)}) {
         box->installEventFilter(this);
     }
-    m_ui->category->lineEdit()->installEventFilter(this);
+    // An editable combo box keeps the focus itself and hands keys to its line edit directly, so the
+    // key is seen on the box. The list is kept by categoryKeyUp, not by the box's own insertion.
+    m_ui->category->installEventFilter(this);
+    m_ui->category->setInsertPolicy(QComboBox::NoInsert);
+    // Letter case makes a separate category, so typing one must not complete to another's case.
+    if (QCompleter *completer = m_ui->category->completer()) {
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    }
 
     connect(m_ui->langualist, &QComboBox::currentIndexChanged, this, &Tchannelchild::langualistChange);
     connect(m_ui->ttl, &QComboBox::currentTextChanged, this, &Tchannelchild::ttlChange);
@@ -282,7 +290,7 @@ bool Tchannelchild::eventFilter(QObject *watched, QEvent *event) {
     } else if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         if (watched == m_ui->managingeditor) {
             managingeditorKeyUp();
-        } else if (watched == m_ui->category->lineEdit()) {
+        } else if (watched == m_ui->category) {
             categoryKeyUp();
         }
     }

@@ -285,16 +285,31 @@ void Tmain::New1Click() {
     sub->showMaximized();
 }
 
+QMdiSubWindow *Tmain::findDocumentWindow(const QString &path) const {
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (QMdiSubWindow *sub : childWindows()) {
+        const auto *channel = qobject_cast<channel::Tchannelchild *>(sub->widget());
+        if (channel && !channel->windowTitle().isEmpty() &&
+            QFileInfo(channel->windowTitle()).absoluteFilePath() == wanted) {
+            return sub;
+        }
+    }
+    return nullptr;
+}
+
 void Tmain::file_open(const QString &path) {
+    m_recent.add(path);
+    rebuildRecentMenu();
+    // A document that is open already is not loaded twice: its window comes to the front.
+    if (QMdiSubWindow *open = findDocumentWindow(path)) {
+        m_workArea->setActiveSubWindow(open);
+        return;
+    }
     auto *child = new channel::Tchannelchild;
     QMdiSubWindow *sub = addChild(child);
     channel::filetoopen() = path;
-    m_recent.add(path);
-    rebuildRecentMenu();
-    // A failed load was reported by the window; it stays open, empty and untitled.
-    if (child->setform(0)) {
-        child->setWindowTitle(path);
-    }
+    // A failed load was reported by the window; it stays open as an empty untitled channel.
+    child->setWindowTitle(child->setform(0) ? path : newChannelTitle(int(childWindows().size())));
     sub->showMaximized();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/shellopen.h"
 #include "scriptedprompts.h"
+#include "shell/maincommands.h"
 #include "shell/rss_main.h"
 #include "shell/rss_splash.h"
 #include "testhome.h"
@@ -272,11 +273,12 @@ void TestMainWindow::recentFiles_menuAndRestart() {
         QCOMPARE(entries[exit + 2]->text(), shell::RecentFiles::menuCaption(0, paths[2]));
         QVERIFY(entries[exit + 6]->text().startsWith("&5 "));
 
-        // Choosing an entry opens it and moves it up.
+        // Choosing an entry of a document already open brings its window to the front and moves it up.
         const int before = int(w.childWindows().size());
         entries[exit + 5]->trigger();
-        QCOMPARE(w.childWindows().size(), before + 1);
+        QCOMPARE(w.childWindows().size(), before);
         QCOMPARE(w.recentFiles().paths().first(), paths[3]);
+        QCOMPARE(w.findChild<QMdiArea *>()->currentSubWindow()->widget()->windowTitle(), paths[3]);
     }
     Tmain again({"/NOSPLASH"});
     QCOMPARE(again.recentFiles().paths(), (QStringList{paths[3], paths[2], paths[5], paths[4], paths[1]}));
@@ -289,7 +291,7 @@ void TestMainWindow::failedOpen_keepsWindowUntitledAndPathInList() {
     const QString missing = m_home->filePath("gone.chf");
     w.file_open(missing);
     QCOMPARE(w.childWindows().size(), 1);
-    QCOMPARE(titles(w), QStringList{QString()});
+    QCOMPARE(titles(w), QStringList{shell::newChannelTitle(1)});
     QCOMPARE(w.recentFiles().paths(), QStringList{missing});
     QCOMPARE(channel::filetoopen(), missing);
     QCOMPARE(m_prompts->asked().size(), 1);
