@@ -16,6 +16,7 @@
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
+#include "platform/statusline.h"
 #include "platform/usersettings.h"
 #include "ui_mdi_newchannel.h"
 
@@ -470,6 +471,7 @@ bool Tchannelchild::exportTo(const QString &fileName) {
     if (fileName.isEmpty()) {
         return false;
     }
+    const QString previousTitle = windowTitle();
     setWindowTitle(fileName);
     m_exporting = true;
     setEditingLocked(true);
@@ -477,7 +479,14 @@ bool Tchannelchild::exportTo(const QString &fileName) {
     const bool ok = export_rssfile(channelModel()->tree(), fileName, &error);
     setEditingLocked(false);
     m_exporting = false;
+    // Every export ends with the bar at rest, whether it had anything to count or not.
+    platform::StatusLine &status = platform::StatusLine::current();
+    status.setProgressMaximum(100);
+    status.setProgressPosition(0);
     if (!ok) {
+        // The document was not written there: the window keeps its name and the line says so.
+        setWindowTitle(previousTitle);
+        status.statusmsg(tr("The export failed; the channel was not saved."));
         Prompts::error(error);
         return false;
     }
