@@ -326,8 +326,8 @@ void Tmain::Openfile1Click() {
 }
 
 void Tmain::Save1Click() {
-    channel::Tchannelchild *child = activeChannel();
-    if (child && saveAppliesTo(child->windowTitle())) {
+    // Saves as the export command does: under the document's name, or asking for one on an untitled channel.
+    if (channel::Tchannelchild *child = activeChannel()) {
         child->ToolButton2Click();
     }
 }

@@ -39,8 +39,8 @@ private Q_SLOTS:
     void splash();
     void newFile_titlesCountOpenChildren();
     void commandLine_opensDocumentsInOrderAndIgnoresOthers();
-    void save_onlyForLowerCaseChfTitle_data();
-    void save_onlyForLowerCaseChfTitle();
+    void save_exportsAnyChannelWindow_data();
+    void save_exportsAnyChannelWindow();
     void upload_askedFirstAndPresetFromActiveWindow();
     void recentFiles_menuAndRestart();
     void failedOpen_keepsWindowUntitledAndPathInList();
@@ -198,26 +198,34 @@ void TestMainWindow::commandLine_opensDocumentsInOrderAndIgnoresOthers() {
     QCOMPARE(m_prompts->unexpected(), 0);
 }
 
-void TestMainWindow::save_onlyForLowerCaseChfTitle_data() {
+void TestMainWindow::save_exportsAnyChannelWindow_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("lower case") << "news.chf" << true;
-    QTest::newRow("upper case") << "NEWS.CHF" << false;
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("document") << "news.chf" << false;
+    QTest::newRow("document in upper case") << "NEWS.CHF" << false;
+    QTest::newRow("named by its first export") << "news.rss" << false;
+    QTest::newRow("untitled asks for a name") << "fresh.chf" << true;
 }
 
-void TestMainWindow::save_onlyForLowerCaseChfTitle() {
+void TestMainWindow::save_exportsAnyChannelWindow() {
     QFETCH(QString, name);
-    QFETCH(bool, saved);
+    QFETCH(bool, untitled);
     Tmain w({"/NOSPLASH"});
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     action(w, "New1")->trigger();
     const QString path = m_home->filePath(name);
-    w.childWindows().first()->widget()->setWindowTitle(path);
+    if (untitled) {
+        m_prompts->answerText(path);
+    } else {
+        w.childWindows().first()->widget()->setWindowTitle(path);
+    }
 
-    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(QFile::exists(platform::replaceExtension(path, ".rss")), saved);
-    QCOMPARE(QFile::exists(path), saved);
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &w, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(platform::replaceExtension(path, ".rss")));
+    QVERIFY(QFile::exists(platform::replaceExtension(path, ".chf")));
+    QCOMPARE(m_prompts->asked().size(), untitled ? 1 : 0);
     QCOMPARE(m_prompts->unexpected(), 0);
 }
 
