@@ -10,6 +10,7 @@
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
+#include "platform/settingsvalues.h"
 #include "platform/shellopen.h"
 #include "shell/maincommands.h"
 #include "shell/pictures.h"
@@ -46,7 +47,7 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
     m_ui->setupUi(this);
     setWindowTitle(channel::kVersionText);
     setWindowIcon(QIcon(logoPicture(64)));
-    move(50, 50);
+    restorePlacement();
 
     m_workArea = new WorkArea(this);
     setCentralWidget(m_workArea);
@@ -395,6 +396,30 @@ void Tmain::About1Click() {
     about.exec();
 }
 
+void Tmain::restorePlacement() {
+    namespace settings = platform::settings;
+    move(settings::mainLeft.value(), settings::mainTop.value());
+    const int width = settings::mainWidth.value();
+    const int height = settings::mainHeight.value();
+    if (width > 0 && height > 0) {
+        resize(QSize(width, height).expandedTo(minimumSizeHint()));
+    }
+    if (settings::mainMaximised.value() != 0) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void Tmain::savePlacement() const {
+    namespace settings = platform::settings;
+    // A maximised window keeps the place it returns to when restored.
+    const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    settings::mainLeft.write(normal.x());
+    settings::mainTop.write(normal.y());
+    settings::mainWidth.write(normal.width());
+    settings::mainHeight.write(normal.height());
+    settings::mainMaximised.write(isMaximized() ? 1 : 0);
+}
+
 void Tmain::closeEvent(QCloseEvent *event) {
     // Each channel window may ask about unsaved changes; one that is kept open keeps the program open.
     m_workArea->closeAllSubWindows();
@@ -402,6 +427,7 @@ void Tmain::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    savePlacement();
     QMainWindow::closeEvent(event);
 }
 

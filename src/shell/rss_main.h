@@ -80,6 +80,9 @@ protected:
 
 private:
     void connectActions();
+    // The main window's place, size and maximised state, kept between runs.
+    void restorePlacement();
+    void savePlacement() const;
     void processCommandLine();
     QMdiSubWindow *addChild(QWidget *child);
     void updateMenus();

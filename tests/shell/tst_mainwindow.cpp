@@ -49,6 +49,7 @@ private Q_SLOTS:
     void menus_followChildWindows();
     void help_opensManualFromProgramFolder();
     void exit_closesChildrenAndEnds();
+    void placement_firstAt5050ThenRemembered();
     void exit_keptOpenWhileAChildRefusesToClose();
     void openFile_usesChooserFilterAndOpensChosenPath();
     void dialogEntries_openTheirDialog_data();
@@ -465,6 +466,28 @@ void TestMainWindow::openFile_usesChooserFilterAndOpensChosenPath() {
     m_prompts->answerText(QString());
     action(w, "Openfile1")->trigger();
     QCOMPARE(w.childWindows().size(), 1);
+}
+
+void TestMainWindow::placement_firstAt5050ThenRemembered() {
+    {
+        Tmain w({"/NOSPLASH"});
+        QCOMPARE(w.pos(), QPoint(50, 50));
+        w.move(120, 80);
+        w.resize(700, 520);
+        w.show();
+        QVERIFY(w.close());
+    }
+    {
+        Tmain w({"/NOSPLASH"});
+        QCOMPARE(w.pos(), QPoint(120, 80));
+        QCOMPARE(w.size(), QSize(700, 520));
+        w.show();
+        w.showMaximized();
+        QVERIFY(w.close());
+    }
+    Tmain w({"/NOSPLASH"});
+    QVERIFY(w.windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(m_prompts->unexpected(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
