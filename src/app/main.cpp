@@ -8,8 +8,8 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    // No display name: the toolkit would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Tidewell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tidewell by hollicore"));
     QApplication::setOrganizationName(QStringLiteral("hollicore"));
 
     tidewell::platform::QtPrompts prompts;

@@ -16,10 +16,12 @@
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
+#include "platform/statusline.h"
 #include "platform/usersettings.h"
 #include "ui_mdi_newchannel.h"
 
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -88,7 +90,14 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
           static_cast<QWidget *>(m_ui->pdate)}) {
         box->installEventFilter(this);
     }
-    m_ui->category->lineEdit()->installEventFilter(this);
+    // An editable combo box keeps the focus itself and hands keys to its line edit directly, so the
+    // key is seen on the box. The list is kept by categoryKeyUp, not by the box's own insertion.
+    m_ui->category->installEventFilter(this);
+    m_ui->category->setInsertPolicy(QComboBox::NoInsert);
+    // Letter case makes a separate category, so typing one must not complete to another's case.
+    if (QCompleter *completer = m_ui->category->completer()) {
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    }
 
     connect(m_ui->langualist, &QComboBox::currentIndexChanged, this, &Tchannelchild::langualistChange);
     connect(m_ui->ttl, &QComboBox::currentTextChanged, this, &Tchannelchild::ttlChange);
@@ -282,7 +291,7 @@ bool Tchannelchild::eventFilter(QObject *watched, QEvent *event) {
     } else if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         if (watched == m_ui->managingeditor) {
             managingeditorKeyUp();
-        } else if (watched == m_ui->category->lineEdit()) {
+        } else if (watched == m_ui->category) {
             categoryKeyUp();
         }
     }
@@ -462,6 +471,7 @@ bool Tchannelchild::exportTo(const QString &fileName) {
     if (fileName.isEmpty()) {
         return false;
     }
+    const QString previousTitle = windowTitle();
     setWindowTitle(fileName);
     m_exporting = true;
     setEditingLocked(true);
@@ -469,7 +479,14 @@ bool Tchannelchild::exportTo(const QString &fileName) {
     const bool ok = export_rssfile(channelModel()->tree(), fileName, &error);
     setEditingLocked(false);
     m_exporting = false;
+    // Every export ends with the bar at rest, whether it had anything to count or not.
+    platform::StatusLine &status = platform::StatusLine::current();
+    status.setProgressMaximum(100);
+    status.setProgressPosition(0);
     if (!ok) {
+        // The document was not written there: the window keeps its name and the line says so.
+        setWindowTitle(previousTitle);
+        status.statusmsg(tr("The export failed; the channel was not saved."));
         Prompts::error(error);
         return false;
     }

@@ -27,4 +27,11 @@ inline const SettingValue<QString> ftpPassword{kFtpKey, QStringLiteral("pw")};
 // The interface language: "EXE" for the built-in one, or a language file's code.
 inline const SettingValue<QString> language{kLanguageKey, QStringLiteral("LocalizerExt")};
 
+// The main window's place and size when it last closed; it starts at 50, 50 the first time.
+inline const SettingValue<qint32> mainLeft{kSettingsKey, QStringLiteral("mainleft"), 50};
+inline const SettingValue<qint32> mainTop{kSettingsKey, QStringLiteral("maintop"), 50};
+inline const SettingValue<qint32> mainWidth{kSettingsKey, QStringLiteral("mainwidth"), 0};
+inline const SettingValue<qint32> mainHeight{kSettingsKey, QStringLiteral("mainheight"), 0};
+inline const SettingValue<qint32> mainMaximised{kSettingsKey, QStringLiteral("mainmaximised"), 0};
+
 } // namespace tidewell::platform::settings

@@ -27,10 +27,6 @@ QString newArticleTitle(int openChildWindows) {
     return QStringLiteral("Untitled Article - %1").arg(openChildWindows);
 }
 
-bool saveAppliesTo(const QString &title) {
-    return title.contains(QLatin1String(".chf"), Qt::CaseSensitive);
-}
-
 bool isChannelDocumentTitle(const QString &title) {
     return platform::fileExtension(title).toUpper() == QLatin1String(".CHF");
 }

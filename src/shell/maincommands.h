@@ -20,8 +20,6 @@ QString newChannelTitle(int openChildWindows);
 // "Untitled Article - N", counted the same way.
 QString newArticleTitle(int openChildWindows);
 
-// Ctrl+S saves only a window whose title holds ".chf" in lower case, anywhere.
-bool saveAppliesTo(const QString &title);
 // The database export and the upload work on a window whose title's extension is ".CHF" in upper case.
 bool isChannelDocumentTitle(const QString &title);
 // The upload dialog's "Selected feed": the document's ".xml" copy, or empty for any other title.

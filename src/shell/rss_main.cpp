@@ -10,6 +10,7 @@
 #include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
+#include "platform/settingsvalues.h"
 #include "platform/shellopen.h"
 #include "shell/maincommands.h"
 #include "shell/pictures.h"
@@ -46,7 +47,7 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
     m_ui->setupUi(this);
     setWindowTitle(channel::kVersionText);
     setWindowIcon(QIcon(logoPicture(64)));
-    move(50, 50);
+    restorePlacement();
 
     m_workArea = new WorkArea(this);
     setCentralWidget(m_workArea);
@@ -285,16 +286,31 @@ void Tmain::New1Click() {
     sub->showMaximized();
 }
 
+QMdiSubWindow *Tmain::findDocumentWindow(const QString &path) const {
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (QMdiSubWindow *sub : childWindows()) {
+        const auto *channel = qobject_cast<channel::Tchannelchild *>(sub->widget());
+        if (channel && !channel->windowTitle().isEmpty() &&
+            QFileInfo(channel->windowTitle()).absoluteFilePath() == wanted) {
+            return sub;
+        }
+    }
+    return nullptr;
+}
+
 void Tmain::file_open(const QString &path) {
+    m_recent.add(path);
+    rebuildRecentMenu();
+    // A document that is open already is not loaded twice: its window comes to the front.
+    if (QMdiSubWindow *open = findDocumentWindow(path)) {
+        m_workArea->setActiveSubWindow(open);
+        return;
+    }
     auto *child = new channel::Tchannelchild;
     QMdiSubWindow *sub = addChild(child);
     channel::filetoopen() = path;
-    m_recent.add(path);
-    rebuildRecentMenu();
-    // A failed load was reported by the window; it stays open, empty and untitled.
-    if (child->setform(0)) {
-        child->setWindowTitle(path);
-    }
+    // A failed load was reported by the window; it stays open as an empty untitled channel.
+    child->setWindowTitle(child->setform(0) ? path : newChannelTitle(int(childWindows().size())));
     sub->showMaximized();
 }
 
@@ -311,8 +327,8 @@ void Tmain::Openfile1Click() {
 }
 
 void Tmain::Save1Click() {
-    channel::Tchannelchild *child = activeChannel();
-    if (child && saveAppliesTo(child->windowTitle())) {
+    // Saves as the export command does: under the document's name, or asking for one on an untitled channel.
+    if (channel::Tchannelchild *child = activeChannel()) {
         child->ToolButton2Click();
     }
 }
@@ -380,6 +396,30 @@ void Tmain::About1Click() {
     about.exec();
 }
 
+void Tmain::restorePlacement() {
+    namespace settings = platform::settings;
+    move(settings::mainLeft.value(), settings::mainTop.value());
+    const int width = settings::mainWidth.value();
+    const int height = settings::mainHeight.value();
+    if (width > 0 && height > 0) {
+        resize(QSize(width, height).expandedTo(minimumSizeHint()));
+    }
+    if (settings::mainMaximised.value() != 0) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void Tmain::savePlacement() const {
+    namespace settings = platform::settings;
+    // A maximised window keeps the place it returns to when restored.
+    const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    settings::mainLeft.write(normal.x());
+    settings::mainTop.write(normal.y());
+    settings::mainWidth.write(normal.width());
+    settings::mainHeight.write(normal.height());
+    settings::mainMaximised.write(isMaximized() ? 1 : 0);
+}
+
 void Tmain::closeEvent(QCloseEvent *event) {
     // Each channel window may ask about unsaved changes; one that is kept open keeps the program open.
     m_workArea->closeAllSubWindows();
@@ -387,6 +427,7 @@ void Tmain::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    savePlacement();
     QMainWindow::closeEvent(event);
 }
 

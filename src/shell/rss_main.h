@@ -50,6 +50,8 @@ public:
     // The child windows in creation order, and the active one's channel window (nullptr when the active
     // child is not a channel window or none is active).
     QList<QMdiSubWindow *> childWindows() const;
+    // The window showing the document at path, if one is open.
+    QMdiSubWindow *findDocumentWindow(const QString &path) const;
     channel::Tchannelchild *activeChannel() const;
     // The "Selected feed" the upload dialog gets for the active child: its ".xml" copy, or empty.
     QString uploadFeedPreset() const;
@@ -78,6 +80,9 @@ protected:
 
 private:
     void connectActions();
+    // The main window's place, size and maximised state, kept between runs.
+    void restorePlacement();
+    void savePlacement() const;
     void processCommandLine();
     QMdiSubWindow *addChild(QWidget *child);
     void updateMenus();

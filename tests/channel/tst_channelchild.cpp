@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/guid.h"
 #include "platform/statusline.h"
+#include "recordingstatusline.h"
 #include "scriptedprompts.h"
 #include "shell/standarddialogs.h"
 #include "testhome.h"
@@ -158,6 +159,8 @@ private Q_SLOTS:
     void close_data();
     void close();
     void export_duringExport_refusesEditsAndSecondExport();
+    void export_endsAtRestAndKeepsNameOnFailure_data();
+    void export_endsAtRestAndKeepsNameOnFailure();
     void validate_data();
     void validate();
     void roundTrip_newAddExportOpenExport();
@@ -563,18 +566,28 @@ void TestChannelChild::expandAndCollapse() {
 void TestChannelChild::category_enterAddsSortedAndSaves() {
     const QString file = m_home->filePath(QStringLiteral("data/category.dat"));
     auto window = newChannel();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     auto *category = find<QComboBox>(window.get(), "category");
+    category->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(category));
+    // Typed and entered as a keyboard does: the keys go to whatever holds the focus.
+    const auto type = [](const QString &text) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_Delete);
+        QTest::keyClicks(focus, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
     for (const QString &text : {QStringLiteral("Tech"), QStringLiteral("Art"), QStringLiteral("Tech")}) {
-        category->setEditText(text);
-        releaseEnter(category->lineEdit());
+        type(text);
     }
     QCOMPARE(readFile(file), QByteArray("Art\r\nTech\r\n"));
     QCOMPARE(category->count(), 2);
     QCOMPARE(category->currentText(), QStringLiteral("Tech"));
 
     // Letter case counts: a second entry.
-    category->setEditText(QStringLiteral("tech"));
-    releaseEnter(category->lineEdit());
+    type(QStringLiteral("tech"));
     QCOMPARE(readFile(file), QByteArray("Art\r\nTech\r\ntech\r\n"));
 
     // A new window reads the file; the edit tab's list stays empty.
@@ -756,6 +769,35 @@ void TestChannelChild::export_duringExport_refusesEditsAndSecondExport() {
     // Commands work again afterwards.
     QVERIFY(find<QPushButton>(window.get(), "SpeedButton1")->isEnabled());
     QVERIFY(!find<QLineEdit>(window.get(), "itemtitle")->isReadOnly());
+}
+
+void TestChannelChild::export_endsAtRestAndKeepsNameOnFailure_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("channel without items") << "feed.chf" << true;
+    QTest::newRow("folder that does not exist") << "missing/feed.chf" << false;
+}
+
+void TestChannelChild::export_endsAtRestAndKeepsNameOnFailure() {
+    QFETCH(QString, target);
+    QFETCH(bool, written);
+    const QString path = m_home->filePath(target);
+    auto window = newChannel();
+    window->setWindowTitle(QStringLiteral("Untitled 1"));
+    window->show();
+    test::RecordingStatusLine status;
+    m_prompts->answerText(path);
+    QCOMPARE(window->ToolButton2Click(), written);
+
+    // The bar ends at rest: a maximum above zero (zero is the busy animation) and position 0.
+    QVERIFY(!status.maximums.isEmpty());
+    QVERIFY(status.maximums.last() > 0);
+    QCOMPARE(status.lastPosition, 0);
+    QCOMPARE(window->windowTitle(), written ? path : QStringLiteral("Untitled 1"));
+    if (!written) {
+        QVERIFY(status.messages.last().contains(QStringLiteral("failed")));
+        QCOMPARE(m_prompts->asked().last().type, platform::PromptType::Error);
+    }
 }
 
 void TestChannelChild::validate_data() {

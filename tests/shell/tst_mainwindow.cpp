@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/shellopen.h"
 #include "scriptedprompts.h"
+#include "shell/maincommands.h"
 #include "shell/rss_main.h"
 #include "shell/rss_splash.h"
 #include "testhome.h"
@@ -38,8 +39,8 @@ private Q_SLOTS:
     void splash();
     void newFile_titlesCountOpenChildren();
     void commandLine_opensDocumentsInOrderAndIgnoresOthers();
-    void save_onlyForLowerCaseChfTitle_data();
-    void save_onlyForLowerCaseChfTitle();
+    void save_exportsAnyChannelWindow_data();
+    void save_exportsAnyChannelWindow();
     void upload_askedFirstAndPresetFromActiveWindow();
     void recentFiles_menuAndRestart();
     void failedOpen_keepsWindowUntitledAndPathInList();
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void menus_followChildWindows();
     void help_opensManualFromProgramFolder();
     void exit_closesChildrenAndEnds();
+    void placement_firstAt5050ThenRemembered();
     void exit_keptOpenWhileAChildRefusesToClose();
     void openFile_usesChooserFilterAndOpensChosenPath();
     void dialogEntries_openTheirDialog_data();
@@ -197,26 +199,34 @@ void TestMainWindow::commandLine_opensDocumentsInOrderAndIgnoresOthers() {
     QCOMPARE(m_prompts->unexpected(), 0);
 }
 
-void TestMainWindow::save_onlyForLowerCaseChfTitle_data() {
+void TestMainWindow::save_exportsAnyChannelWindow_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("lower case") << "news.chf" << true;
-    QTest::newRow("upper case") << "NEWS.CHF" << false;
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("document") << "news.chf" << false;
+    QTest::newRow("document in upper case") << "NEWS.CHF" << false;
+    QTest::newRow("named by its first export") << "news.rss" << false;
+    QTest::newRow("untitled asks for a name") << "fresh.chf" << true;
 }
 
-void TestMainWindow::save_onlyForLowerCaseChfTitle() {
+void TestMainWindow::save_exportsAnyChannelWindow() {
     QFETCH(QString, name);
-    QFETCH(bool, saved);
+    QFETCH(bool, untitled);
     Tmain w({"/NOSPLASH"});
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     action(w, "New1")->trigger();
     const QString path = m_home->filePath(name);
-    w.childWindows().first()->widget()->setWindowTitle(path);
+    if (untitled) {
+        m_prompts->answerText(path);
+    } else {
+        w.childWindows().first()->widget()->setWindowTitle(path);
+    }
 
-    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(QFile::exists(platform::replaceExtension(path, ".rss")), saved);
-    QCOMPARE(QFile::exists(path), saved);
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &w, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(platform::replaceExtension(path, ".rss")));
+    QVERIFY(QFile::exists(platform::replaceExtension(path, ".chf")));
+    QCOMPARE(m_prompts->asked().size(), untitled ? 1 : 0);
     QCOMPARE(m_prompts->unexpected(), 0);
 }
 
@@ -272,11 +282,12 @@ void TestMainWindow::recentFiles_menuAndRestart() {
         QCOMPARE(entries[exit + 2]->text(), shell::RecentFiles::menuCaption(0, paths[2]));
         QVERIFY(entries[exit + 6]->text().startsWith("&5 "));
 
-        // Choosing an entry opens it and moves it up.
+        // Choosing an entry of a document already open brings its window to the front and moves it up.
         const int before = int(w.childWindows().size());
         entries[exit + 5]->trigger();
-        QCOMPARE(w.childWindows().size(), before + 1);
+        QCOMPARE(w.childWindows().size(), before);
         QCOMPARE(w.recentFiles().paths().first(), paths[3]);
+        QCOMPARE(w.findChild<QMdiArea *>()->currentSubWindow()->widget()->windowTitle(), paths[3]);
     }
     Tmain again({"/NOSPLASH"});
     QCOMPARE(again.recentFiles().paths(), (QStringList{paths[3], paths[2], paths[5], paths[4], paths[1]}));
@@ -289,7 +300,7 @@ void TestMainWindow::failedOpen_keepsWindowUntitledAndPathInList() {
     const QString missing = m_home->filePath("gone.chf");
     w.file_open(missing);
     QCOMPARE(w.childWindows().size(), 1);
-    QCOMPARE(titles(w), QStringList{QString()});
+    QCOMPARE(titles(w), QStringList{shell::newChannelTitle(1)});
     QCOMPARE(w.recentFiles().paths(), QStringList{missing});
     QCOMPARE(channel::filetoopen(), missing);
     QCOMPARE(m_prompts->asked().size(), 1);
@@ -455,6 +466,28 @@ void TestMainWindow::openFile_usesChooserFilterAndOpensChosenPath() {
     m_prompts->answerText(QString());
     action(w, "Openfile1")->trigger();
     QCOMPARE(w.childWindows().size(), 1);
+}
+
+void TestMainWindow::placement_firstAt5050ThenRemembered() {
+    {
+        Tmain w({"/NOSPLASH"});
+        QCOMPARE(w.pos(), QPoint(50, 50));
+        w.move(120, 80);
+        w.resize(700, 520);
+        w.show();
+        QVERIFY(w.close());
+    }
+    {
+        Tmain w({"/NOSPLASH"});
+        QCOMPARE(w.pos(), QPoint(120, 80));
+        QCOMPARE(w.size(), QSize(700, 520));
+        w.show();
+        w.showMaximized();
+        QVERIFY(w.close());
+    }
+    Tmain w({"/NOSPLASH"});
+    QVERIFY(w.windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(m_prompts->unexpected(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

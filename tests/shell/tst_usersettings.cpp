@@ -14,7 +14,11 @@
 using namespace tidewell;
 using namespace tidewell::platform;
 using namespace tidewell::platform::settings;
-using namespace tidewell::shell;
+using tidewell::shell::ArgumentKind;
+using tidewell::shell::argumentKind;
+using tidewell::shell::RecentFiles;
+using tidewell::shell::splashWanted;
+using tidewell::shell::uploadPreset;
 
 class TestUserSettings final : public QObject {
     Q_OBJECT
@@ -249,32 +253,28 @@ void TestUserSettings::commandDecisions_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind"); // ArgumentKind
     QTest::addColumn<bool>("splash");
-    QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("upload");
 
     const int doc = int(ArgumentKind::ChannelDocument);
     const int rss = int(ArgumentKind::RssFeed);
     const int none = int(ArgumentKind::Ignored);
-    QTest::newRow("switch") << "/NOSPLASH" << none << false << false << "";
-    QTest::newRow("switch in lower case") << "/nosplash" << none << true << false << "";
-    QTest::newRow("document") << "/feeds/news.chf" << doc << true << true << "/feeds/news.xml";
-    QTest::newRow("document in upper case")
-        << "C:\\FEEDS\\NEWS.CHF" << doc << true << false << "C:\\FEEDS\\NEWS.xml";
-    QTest::newRow("feed") << "feed.RSS" << rss << true << false << "";
-    QTest::newRow("other file") << "notes.txt" << none << true << false << "";
-    QTest::newRow("dot only in a folder") << "/my.chf/notes" << none << true << true << "";
-    QTest::newRow("new channel") << "Untitled 2" << none << true << false << "";
+    QTest::newRow("switch") << "/NOSPLASH" << none << false << "";
+    QTest::newRow("switch in lower case") << "/nosplash" << none << true << "";
+    QTest::newRow("document") << "/feeds/news.chf" << doc << true << "/feeds/news.xml";
+    QTest::newRow("document in upper case") << "C:\\FEEDS\\NEWS.CHF" << doc << true << "C:\\FEEDS\\NEWS.xml";
+    QTest::newRow("feed") << "feed.RSS" << rss << true << "";
+    QTest::newRow("other file") << "notes.txt" << none << true << "";
+    QTest::newRow("dot only in a folder") << "/my.chf/notes" << none << true << "";
+    QTest::newRow("new channel") << "Untitled 2" << none << true << "";
 }
 
 void TestUserSettings::commandDecisions() {
     QFETCH(QString, text);
     QFETCH(int, kind);
     QFETCH(bool, splash);
-    QFETCH(bool, save);
     QFETCH(QString, upload);
     QCOMPARE(int(argumentKind(text)), kind);
     QCOMPARE(splashWanted({QStringLiteral("a.chf"), text}), splash);
-    QCOMPARE(saveAppliesTo(text), save);
     QCOMPARE(uploadPreset(text), upload);
 }
 
