@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ cmake ninja-build pkg-config ccache qt6-base-dev qt6-l10n-tools libgl-dev libxml2-dev
           libsqlite3-dev libxml2-utils sqlite3 zlib1g-dev xvfb xauth python3 libcurl4-openssl-dev libssl-dev
-          python3-pyftpdlib python3-asyncssh python3-openssl clang-format)
+          python3-pyftpdlib python3-asyncssh python3-openssl python3-feedparser clang-format)
 
 install_missing() {
     local missing=()
