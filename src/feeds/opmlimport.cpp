@@ -2,6 +2,7 @@
 
 #include "feeds/feedfilename.h"
 #include "feeds/linepieces.h"
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 #include "platform/httpclient.h"
 #include "platform/regularfile.h"
@@ -44,8 +45,7 @@ platform::Result<OpmlImport::Source> OpmlImport::readList(QIODevice &in, const Q
         }
     }
     if (!written || !copy.commit()) {
-        return platform::Result<Source>::failure(
-            QStringLiteral("Cannot create file %1").arg(source.copyPath));
+        return platform::Result<Source>::failure(platform::FileErrors::cannotCreate(copy));
     }
     return source;
 }
@@ -105,7 +105,7 @@ void OpmlImport::processurls(const QStringList &addresses, platform::HttpClient 
     }
     client.reportLevel = 2;
     client.onSuccess = [this, &client] { http1Success(client.body()); };
-    client.onFailure = [this](int) { message(QStringLiteral("Error..")); };
+    client.onFailure = [this](int) { message(tr("Error..")); };
 
     for (int i = 0; i < addresses.size() && !m_stopped; ++i) {
         m_current = i;
@@ -127,7 +127,7 @@ void OpmlImport::processurls(const QStringList &addresses, platform::HttpClient 
     }
     client.onSuccess = nullptr;
     client.onFailure = nullptr;
-    message(QStringLiteral("Importing action done.."));
+    message(tr("Importing action done.."));
     if (onProgress) {
         onProgress(0);
     }
@@ -135,7 +135,7 @@ void OpmlImport::processurls(const QStringList &addresses, platform::HttpClient 
 
 void OpmlImport::http1Success(const QByteArray &body) {
     const QString name = m_names.claim(feedFileName(m_currentAddress));
-    message(QStringLiteral("Saving file to disk.."));
+    message(tr("Saving file to disk.."));
     const QString path = platform::Folders::dataDirectory() + QLatin1Char('/') + name;
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(withCrLfLines(body)) >= 0 && file.commit()) {

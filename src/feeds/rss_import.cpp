@@ -141,25 +141,25 @@ void Tfrm_import::Button1Click() {
 }
 
 void Tfrm_import::http1Connect() {
-    statusmsg(QStringLiteral("Connecting to server.."));
+    statusmsg(tr("Connecting to server.."));
 }
 
 void Tfrm_import::http1ConnectionFailed() {
-    statusmsg(QStringLiteral("Connection has failed, try again.."));
+    statusmsg(tr("Connection has failed, try again.."));
 }
 
 void Tfrm_import::http1InvalidHost(bool &handled) {
-    statusmsg(QStringLiteral("Invalid host name, make sure name is correct."));
+    statusmsg(tr("Invalid host name, make sure name is correct."));
     handled = false;
 }
 
 void Tfrm_import::http1Redirect(bool &handled) {
-    statusmsg(QStringLiteral("Site is redirecting us.. hold on Zub.."));
+    statusmsg(tr("Site is redirecting us.. hold on Zub.."));
     handled = false;
 }
 
 void Tfrm_import::http1Success() {
-    statusmsg(QStringLiteral("File succesfully retrieved, commence parsing.."));
+    statusmsg(tr("File succesfully retrieved, commence parsing.."));
     m_memo1 = http1.body();
     // The stored copy gets a usable name even for an address ending in "/" or holding a query; the
     // field keeps the address as typed, so a second try fetches the same thing.
@@ -175,7 +175,7 @@ void Tfrm_import::http1Success() {
 }
 
 void Tfrm_import::http1Failure() {
-    platform::Prompts::error(QStringLiteral("cannot retrieve requested file, check url for accuracy"));
+    platform::Prompts::error(tr("cannot retrieve requested file, check url for accuracy"));
     reject();
 }
 

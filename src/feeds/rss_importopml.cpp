@@ -166,11 +166,11 @@ void Tfrm_importopml::storeSourceAndRun(QIODevice &list, const QString &name) {
 
 void Tfrm_importopml::Button1Click() {
     m_ui->Button1->setEnabled(false);
-    statusmsg(QStringLiteral("Parsing file.."));
+    statusmsg(tr("Parsing file.."));
     // extractAddresses keeps the "<outline" lines only, then cuts each to its address.
-    statusmsg(QStringLiteral("Parsing RSS links.."));
+    statusmsg(tr("Parsing RSS links.."));
     m_memo1 = OpmlImport::extractAddresses(m_memo1);
-    statusmsg(QStringLiteral("Starting retrieval of RSS urls.."));
+    statusmsg(tr("Starting retrieval of RSS urls.."));
     m_panels[3]->setText(QString::number(m_memo1.size() - 1));
     processurls(m_memo1);
 }
@@ -186,19 +186,19 @@ void Tfrm_importopml::outdirAfterDialog(const QString &folder) {
 }
 
 void Tfrm_importopml::http1Connect() {
-    statusmsg(QStringLiteral("Connecting to server.."));
+    statusmsg(tr("Connecting to server.."));
 }
 
 void Tfrm_importopml::http1ConnectionFailed() {
-    statusmsg(QStringLiteral("Connection failed.."));
+    statusmsg(tr("Connection failed.."));
 }
 
 void Tfrm_importopml::http1Failure() {
-    statusmsg(QStringLiteral("Error.."));
+    statusmsg(tr("Error.."));
 }
 
 void Tfrm_importopml::http1InvalidHost(bool &handled) {
-    statusmsg(QStringLiteral("Invalid hostname!.."));
+    statusmsg(tr("Invalid hostname!.."));
     handled = true;
 }
 

@@ -3,6 +3,7 @@
 #include "channel/documentfile.h"
 #include "feeds/feedfilename.h"
 #include "feeds/indentedtext.h"
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 #include "platform/statusline.h"
 #include "platform/xmlscanner.h"
@@ -532,7 +533,7 @@ bool RssImport::reshape(IndentedLines &lines, ChannelTree &result, QString *erro
 RssImport::Result RssImport::importFile(const QString &path, Road road) {
     Result result;
     result.outputPath = outputPathFor(path);
-    statusmsg(QStringLiteral("Parsing RSS file"));
+    statusmsg(tr("Parsing RSS file"));
     QString scanError;
     bool isRss = false;
     bool direct = false;
@@ -552,10 +553,10 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
         LinesSink sink{lines};
         isRss = scanFeed(path, sink, &scanError);
     }
-    statusmsg(QStringLiteral("Parsing done, cleaning up"));
+    statusmsg(tr("Parsing done, cleaning up"));
     if (!isRss) {
         result.outputPath.clear();
-        result.error = QStringLiteral("This does not seem to be a valid RSS file");
+        result.error = tr("This does not seem to be a valid RSS file");
         if (!scanError.isEmpty()) {
             result.warning = scanError;
         }
@@ -568,7 +569,7 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
                 .arg(scanError);
     }
 
-    statusmsg(QStringLiteral("Saving resulting file to disk..."));
+    statusmsg(tr("Saving resulting file to disk..."));
     if (direct) {
         if (!document.commit()) {
             result.error = document.errorString();
@@ -595,7 +596,7 @@ QString RssImport::storeFetchedFeed(const QString &address, const QByteArray &bo
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(withCrLfLines(body)) < 0 || !file.commit()) {
         if (error) {
-            *error = QStringLiteral("Cannot create file %1").arg(path);
+            *error = platform::FileErrors::cannotCreate(file);
         }
         return {};
     }
@@ -604,15 +605,14 @@ QString RssImport::storeFetchedFeed(const QString &address, const QByteArray &bo
 
 QString RssImport::refusedAddressWarning(const QString &address) {
     if (address.isEmpty() || address.compare(QLatin1String("http://"), Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("Please fill in complete url of file to be retrieved");
+        return tr("Please fill in complete url of file to be retrieved");
     }
     return {};
 }
 
 QString RssImport::refusedAddressInformation(const QString &address) {
     if (address.contains(QLatin1String(kUnsupportedAggregator), Qt::CaseInsensitive)) {
-        return QStringLiteral("Feeds of %1 are not supported at this time.")
-            .arg(QLatin1String(kUnsupportedAggregator));
+        return tr("Feeds of %1 are not supported at this time.").arg(QLatin1String(kUnsupportedAggregator));
     }
     return {};
 }

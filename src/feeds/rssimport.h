@@ -4,6 +4,7 @@
 #include "feeds/indentedtext.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace tidewell::feeds {
@@ -20,6 +21,8 @@ namespace tidewell::feeds {
 // document. The nodes never pass through a file, so a failed import writes nothing at the output path;
 // for the usual feed they are placed in the tree as they are made.
 class RssImport final {
+    Q_DECLARE_TR_FUNCTIONS(RssImport)
+
 public:
     struct Result {
         bool ok = false;

@@ -1,6 +1,7 @@
 #include "platform/dbconnection.h"
 
 #include "platform/dbsyntax.h"
+#include "platform/fileerrors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -109,7 +110,7 @@ Status DbConnection::createDatabase(const QString &path, const DbLocale &locale,
     // NewOnly: created here and now, never over a file that appeared since the test above.
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return Status::failure(tr("Cannot create file %1: %2").arg(path, file.errorString()));
+        return Status::failure(FileErrors::cannotCreate(path, file.errorString()));
     }
     file.close();
     QString error;
@@ -120,7 +121,7 @@ Status DbConnection::createDatabase(const QString &path, const DbLocale &locale,
     sqlite3_close(db);
     if (!status) {
         QFile::remove(info.absoluteFilePath());
-        return Status::failure(tr("Cannot create file %1: %2").arg(path, status.error()));
+        return Status::failure(FileErrors::cannotCreate(path, status.error()));
     }
     return {};
 }

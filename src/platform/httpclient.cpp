@@ -356,7 +356,7 @@ HttpClient::Outcome HttpClient::fetch(const QString &address) {
                 throw HttpError(HttpError::TooManyRedirects,
                                 QStringLiteral("Too many redirects while fetching %1").arg(address));
             }
-            status(2, QStringLiteral("Redirected to %1").arg(m_redirectTarget.toString()));
+            status(2, tr("Redirected to %1").arg(m_redirectTarget.toString()));
             m_url = m_redirectTarget;
             secondLookup = false;
             continue;
@@ -412,8 +412,8 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     if (onAboutToSend) {
         onAboutToSend();
     }
-    status(1, QStringLiteral("Requesting %1").arg(url.toString()));
-    status(2, QStringLiteral("Looking up host %1").arg(url.host()));
+    status(1, tr("Requesting %1").arg(url.toString()));
+    status(2, tr("Looking up host %1").arg(url.host()));
 
     m_body.clear();
     m_status = 0;
@@ -439,7 +439,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     const auto markConnected = [&] {
         if (!connected) {
             connected = true;
-            status(2, QStringLiteral("Connected to %1").arg(url.host()));
+            status(2, tr("Connected to %1").arg(url.host()));
             if (onConnect) {
                 onConnect();
             }
@@ -453,7 +453,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
         stall.start(int(qMax<qint64>(0, pace.deadlineMs() - clock.elapsed())));
     };
     connect(reply, &QNetworkReply::socketStartedConnecting, &loop,
-            [&] { status(2, QStringLiteral("Connecting to %1").arg(url.host())); });
+            [&] { status(2, tr("Connecting to %1").arg(url.host())); });
     connect(reply, &QNetworkReply::requestSent, &loop, markConnected);
     connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
         markConnected();
@@ -508,7 +508,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
     case Ending::Cancelled:
         return Step::Done;
     case Ending::HostNotFound: {
-        status(1, QStringLiteral("Host %1 not found").arg(url.host()));
+        status(1, tr("Host %1 not found").arg(url.host()));
         bool handled = false;
         if (onInvalidHost) {
             onInvalidHost(handled);
@@ -516,7 +516,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
         if (handled && !secondLookup) {
             return Step::Retry;
         }
-        throw HttpError(HttpError::InvalidHost, QStringLiteral("Host %1 not found").arg(url.host()));
+        throw HttpError(HttpError::InvalidHost, tr("Host %1 not found").arg(url.host()));
     }
     case Ending::ConnectionFailed:
         if (onConnectionFailed) {
@@ -551,7 +551,7 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
         break;
     }
 
-    status(1, QStringLiteral("Answer %1, %2 bytes").arg(m_status).arg(m_body.size()));
+    status(1, tr("Answer %1, %2 bytes").arg(m_status).arg(m_body.size()));
     if (isRedirectStatus(m_status) && location.isValid() && !location.isEmpty()) {
         m_redirectTarget = url.resolved(location);
         return Step::Redirected;

@@ -1,5 +1,6 @@
 #include "platform/knownhosts.h"
 
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 
 #include <QCryptographicHash>
@@ -32,11 +33,11 @@ Status appendLine(const QString &file, const QByteArray &line) {
     QDir().mkpath(QFileInfo(file).absolutePath());
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size()) {
-        return Status::failure(QStringLiteral("Cannot create file %1: %2").arg(file, out.errorString()));
+        return Status::failure(FileErrors::cannotCreate(out));
     }
     out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!out.commit()) {
-        return Status::failure(QStringLiteral("Cannot create file %1: %2").arg(file, out.errorString()));
+        return Status::failure(FileErrors::cannotCreate(out));
     }
     return {};
 }
