@@ -7,6 +7,7 @@
 #include "platform/eventpump.h"
 #include "platform/fileerrors.h"
 #include "platform/folders.h"
+#include "platform/markupescape.h"
 #include "platform/prompts.h"
 #include "platform/result.h"
 #include "platform/statusline.h"
@@ -30,6 +31,7 @@ namespace tidewell::channel {
 
 namespace {
 
+using platform::MarkupEscape;
 using platform::Status;
 
 // The context of the texts below, as the translation tools see it.
@@ -160,82 +162,6 @@ std::string_view prefixOf(std::string_view name) {
 
 // --- Text -----------------------------------------------------------------------------------------------
 
-enum class Escape { Text, Attribute };
-
-// Text bytes of the tree as UTF-8, escaped for XML. Bytes that are not valid UTF-8 (documents made on
-// older Windows installs) are read as Windows-1252, as the tree view shows them. In text every line break
-// (LF, CR LF or CR) becomes CR LF like every other line end; in an attribute, line breaks, TAB and the
-// quote are character references, which keeps them through attribute value normalisation. Control
-// characters XML 1.0 cannot hold are left out.
-void appendEscaped(std::string &out, std::string_view value, Escape mode) {
-    bool ascii = true;
-    for (const char c : value) {
-        if (uchar(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    QByteArray converted;
-    if (!ascii && !platform::isValidUtf8(value)) {
-        converted = platform::decodeWindows1252(value).toUtf8();
-        value = std::string_view(converted.constData(), size_t(converted.size()));
-    }
-    const bool attribute = mode == Escape::Attribute;
-    size_t plainFrom = 0;
-    for (size_t i = 0; i < value.size(); ++i) {
-        const uchar c = uchar(value[i]);
-        if (c > '>') {
-            continue;
-        }
-        std::string_view replacement;
-        size_t skip = 0;
-        switch (c) {
-        case '&':
-            replacement = "&amp;";
-            break;
-        case '<':
-            replacement = "&lt;";
-            break;
-        case '>':
-            replacement = "&gt;";
-            break;
-        case '"':
-            if (!attribute) {
-                continue;
-            }
-            replacement = "&quot;";
-            break;
-        case '\t':
-            if (!attribute) {
-                continue;
-            }
-            replacement = "&#9;";
-            break;
-        case '\n':
-            replacement = attribute ? "&#10;" : "\r\n";
-            break;
-        case '\r':
-            if (attribute) {
-                replacement = "&#13;";
-            } else {
-                replacement = "\r\n";
-                skip = (i + 1 < value.size() && value[i + 1] == '\n') ? 1 : 0;
-            }
-            break;
-        default:
-            if (c >= 0x20) {
-                continue;
-            }
-            break; // a control character: left out
-        }
-        out.append(value.data() + plainFrom, i - plainFrom);
-        out.append(replacement);
-        i += skip;
-        plainFrom = i + 1;
-    }
-    out.append(value.data() + plainFrom, value.size() - plainFrom);
-}
-
 void appendIndent(std::string &out, int indent) {
     out.append(size_t(std::min(indent, kMaxIndent)), ' ');
 }
@@ -245,7 +171,7 @@ void appendAttribute(std::string &out, std::string_view name, std::string_view v
     out.push_back(' ');
     out.append(name);
     out.append("=\"");
-    appendEscaped(out, value, Escape::Attribute);
+    platform::appendEscapedMarkup(out, value, MarkupEscape::Attribute);
     out.push_back('"');
 }
 
@@ -320,7 +246,7 @@ public:
             appendAttributes(m_text, attributesOf);
         }
         m_text.push_back('>');
-        appendEscaped(m_text, value, Escape::Text);
+        platform::appendEscapedMarkup(m_text, value, MarkupEscape::Text);
         m_text.append("</");
         m_text.append(tag);
         m_text.append(">\r\n");
@@ -384,7 +310,7 @@ bool LineList::addValueElements(const TreeNode *section, std::string_view name, 
         m_text.append(name);
         m_text.append(attributes);
         m_text.push_back('>');
-        appendEscaped(m_text, value->text, Escape::Text);
+        platform::appendEscapedMarkup(m_text, value->text, MarkupEscape::Text);
         m_text.append("</");
         m_text.append(name);
         m_text.append(">\r\n");
@@ -448,7 +374,7 @@ bool LineList::addSectionTree(const TreeNode *section, Placement placement, int 
         if (child->childCount() == 0) {
             if (!child->text.empty()) {
                 appendIndent(m_text, frame.indent + 2);
-                appendEscaped(m_text, child->text, Escape::Text);
+                platform::appendEscapedMarkup(m_text, child->text, MarkupEscape::Text);
                 m_text.append("\r\n");
             }
             continue;
