@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/statusline.h"
+#include "recordingstatusline.h"
 #include "teststrings.h"
 #include "treetext.h"
 
@@ -95,19 +96,7 @@ QString lineStartingWith(const QByteArray &rss, const QString &prefix) {
     return {};
 }
 
-class RecordingStatusLine final : public platform::StatusLine {
-public:
-    RecordingStatusLine() { install(this); }
-    ~RecordingStatusLine() override { install(nullptr); }
-    void statusmsg(const QString &message) override { messages.append(message); }
-    void setStatusText(const QString &) override {}
-    void setProgressMaximum(int maximum) override { maximums.append(maximum); }
-    void setProgressPosition(int position) override { lastPosition = position; }
-
-    QStringList messages;
-    QList<int> maximums;
-    int lastPosition = -1;
-};
+using test::RecordingStatusLine;
 
 // Records the save dialog's settings and answers with a fixed path (empty: cancelled).
 class SaveDialogProbe final : public platform::Prompts {

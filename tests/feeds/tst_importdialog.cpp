@@ -3,6 +3,7 @@
 #include "fixtureserver.h"
 #include "keyboard.h"
 #include "platform/statusline.h"
+#include "recordingstatusline.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -32,16 +33,7 @@ QByteArray fixtureBytes(const char *name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class RecordingStatusLine final : public platform::StatusLine {
-public:
-    RecordingStatusLine() { install(this); }
-    ~RecordingStatusLine() override { install(nullptr); }
-    void statusmsg(const QString &message) override { messages.append(message); }
-    void setStatusText(const QString &) override {}
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    QStringList messages;
-};
+using test::RecordingStatusLine;
 
 // The top-level texts of the channel document at path.
 QStringList topLevelTexts(const QString &path) {
