@@ -729,8 +729,8 @@ Status exportChannel(const ChannelTree &tree, const QString &fileName) {
         }
     }
     status.setProgressPosition(0);
-    status.statusmsg(QStringLiteral("File ") + platform::fileNamePart(chfPath) +
-                     WriterText::tr(" succesfully exported to RSS format, Data has been saved."));
+    status.statusmsg(WriterText::tr("File %1 succesfully exported to RSS format, Data has been saved.")
+                         .arg(platform::fileNamePart(chfPath)));
     return {};
 }
 

@@ -18,7 +18,7 @@ namespace tidewell::channel {
 //     m_exporting = true;                                   // and the tree must not change meanwhile:
 //     ...disable the boxes and commands that edit the tree...
 //     QString error;
-//     const bool ok = export_rssfile(m_model->tree(), name, &error);
+//     const bool ok = export_rssfile(channelModel()->tree(), name, &error);
 //     m_exporting = false; ...enable them again...
 //     if (!ok) platform::Prompts::error(error);
 //

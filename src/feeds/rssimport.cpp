@@ -586,8 +586,7 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
         }
     }
     result.ok = true;
-    statusmsg(platform::fileNamePart(result.outputPath) +
-              QStringLiteral(" retrieved and parsed succesfully"));
+    statusmsg(tr("%1 retrieved and parsed succesfully").arg(platform::fileNamePart(result.outputPath)));
     return result;
 }
 

@@ -372,13 +372,6 @@ private:
 };
 } // namespace
 
-std::string normalizeWhitespace(std::string_view input) {
-    std::string out;
-    out.reserve(input.size());
-    normalizeInto(out, input);
-    return out;
-}
-
 // The push parser and the parts its callbacks make from the chunk fed last. The callbacks receive the
 // parser context; its _private points here.
 struct XmlScanner::Reader {

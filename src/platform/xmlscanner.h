@@ -107,7 +107,4 @@ private:
     std::string m_declaration;
 };
 
-// The normalisation of text parts: trimmed of blanks, tabs, CR and LF, inner runs replaced by one blank.
-std::string normalizeWhitespace(std::string_view text);
-
 } // namespace tidewell::platform
