@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <iterator>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <sys/file.h>
@@ -18,6 +19,13 @@
 #include <utility>
 
 namespace tidewell::platform {
+
+namespace {
+// The context of the settings store's messages, as the translation tools see it.
+struct SettingsText {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+};
+} // namespace
 
 // File format, one item per line (UTF-8, '#' starts a comment line):
 //   [software\hollicore\tidewell]
@@ -187,8 +195,8 @@ public:
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
-                m_error = QStringLiteral("The settings file %1 is being written by another program that "
-                                         "does not finish; nothing was written.")
+                m_error = SettingsText::tr("The settings file %1 is being written by another program that "
+                                           "does not finish; nothing was written.")
                               .arg(settingsPath);
                 ::close(std::exchange(m_fd, -1));
                 return;
@@ -277,30 +285,42 @@ private:
     qsizetype m_pos = 0;
 };
 
-QString lineError(const QString &file, int line, const QString &what) {
-    return QStringLiteral("The settings file %1 cannot be read: line %2 %3. Correct or remove the file; "
-                          "it is left as it is.")
-        .arg(file)
-        .arg(line)
-        .arg(what);
+// A reason a line does not parse: a whole sentence with the file as %1, the line number as %2 and, where
+// it names one, a detail as %3.
+struct LineReason {
+    LineReason() = default;
+    LineReason(QString sentence, QString detail = QString())
+        : sentence(std::move(sentence)), detail(std::move(detail)) {}
+    QString sentence;
+    QString detail;
+    bool isEmpty() const { return sentence.isEmpty(); }
+};
+
+QString lineError(const QString &file, int line, const LineReason &reason) {
+    return reason.detail.isNull() ? reason.sentence.arg(file, QString::number(line))
+                                  : reason.sentence.arg(file, QString::number(line), reason.detail);
 }
 
 // Parses a value line into value; returns the reason when the line is not one.
-QString parseValueLine(QStringView line, SettingsValue &value) {
+LineReason parseValueLine(QStringView line, SettingsValue &value) {
     LineReader reader(line);
     const std::optional<QString> name = reader.quotedText();
     if (!name || name->isEmpty()) {
-        return QStringLiteral("does not start with a quoted value name");
+        return {SettingsText::tr("The settings file %1 cannot be read: line %2 does not start with a quoted "
+                                 "value name. Correct or remove the file; it is left as it is.")};
     }
     value.name = *name;
     if (!reader.take(QLatin1Char('='))) {
-        return QStringLiteral("has no '=' after the value name");
+        return {SettingsText::tr("The settings file %1 cannot be read: line %2 has no '=' after the value "
+                                 "name. Correct or remove the file; it is left as it is.")};
     }
     const QString type = reader.word();
     if (type == QLatin1String("string")) {
         const std::optional<QString> text = reader.quotedText();
         if (!text) {
-            return QStringLiteral("has a string value that is not a complete quoted text");
+            return {SettingsText::tr(
+                "The settings file %1 cannot be read: line %2 has a string value that is not a complete "
+                "quoted text. Correct or remove the file; it is left as it is.")};
         }
         value.type = SettingsType::String;
         value.text = *text;
@@ -308,16 +328,21 @@ QString parseValueLine(QStringView line, SettingsValue &value) {
         bool ok = false;
         const qint32 number = reader.word().toInt(&ok);
         if (!ok) {
-            return QStringLiteral("has an integer value that is not a whole number from -2147483648 to "
-                                  "2147483647");
+            return {SettingsText::tr(
+                "The settings file %1 cannot be read: line %2 has an integer value that is not a whole "
+                "number from -2147483648 to 2147483647. Correct or remove the file; it is left as it is.")};
         }
         value.type = SettingsType::Integer;
         value.number = number;
     } else {
-        return QStringLiteral("has the type \"%1\"; only string and integer are known").arg(type);
+        return {
+            SettingsText::tr("The settings file %1 cannot be read: line %2 has the type \"%3\"; only string "
+                             "and integer are known. Correct or remove the file; it is left as it is."),
+            type};
     }
     if (!reader.atEnd()) {
-        return QStringLiteral("has text after the value");
+        return {SettingsText::tr("The settings file %1 cannot be read: line %2 has text after the value. "
+                                 "Correct or remove the file; it is left as it is.")};
     }
     return {};
 }
@@ -330,7 +355,7 @@ std::optional<Document> loadDocument(const QString &filePath, QString *error) {
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
-            *error = QStringLiteral("Cannot open file %1: %2").arg(filePath, file.errorString());
+            *error = SettingsText::tr("Cannot open file %1: %2").arg(filePath, file.errorString());
         }
         return std::nullopt;
     }
@@ -347,14 +372,20 @@ std::optional<Document> loadDocument(const QString &filePath, QString *error) {
             if (!line.endsWith(QLatin1Char(']'))) {
                 if (error) {
                     *error =
-                        lineError(filePath, lineNumber, QStringLiteral("has a key without its closing ']'"));
+                        lineError(filePath, lineNumber,
+                                  {SettingsText::tr(
+                                      "The settings file %1 cannot be read: line %2 has a key without its "
+                                      "closing ']'. Correct or remove the file; it is left as it is.")});
                 }
                 return std::nullopt;
             }
             const QString path = normalisedPath(line.mid(1, line.size() - 2));
             if (path.isEmpty()) {
                 if (error) {
-                    *error = lineError(filePath, lineNumber, QStringLiteral("has an empty key path"));
+                    *error = lineError(
+                        filePath, lineNumber,
+                        {SettingsText::tr("The settings file %1 cannot be read: line %2 has an empty key "
+                                          "path. Correct or remove the file; it is left as it is.")});
                 }
                 return std::nullopt;
             }
@@ -362,8 +393,11 @@ std::optional<Document> loadDocument(const QString &filePath, QString *error) {
             continue;
         }
         SettingsValue value;
-        QString reason =
-            current ? parseValueLine(line, value) : QStringLiteral("holds a value before any [key]");
+        const LineReason reason =
+            current ? parseValueLine(line, value)
+                    : LineReason{SettingsText::tr(
+                          "The settings file %1 cannot be read: line %2 holds a value before any [key]. "
+                          "Correct or remove the file; it is left as it is.")};
         if (!reason.isEmpty()) {
             if (error) {
                 *error = lineError(filePath, lineNumber, reason);
@@ -469,7 +503,7 @@ std::optional<SettingsKey> SettingsStore::openKey(const QString &path, bool crea
     const QString normalised = normalisedPath(path);
     if (normalised.isEmpty()) {
         if (error) {
-            *error = QStringLiteral("Invalid settings key \"%1\".").arg(path);
+            *error = SettingsText::tr("Invalid settings key \"%1\".").arg(path);
         }
         return std::nullopt;
     }
@@ -530,7 +564,7 @@ SettingsRead<qint32> SettingsKey::readInteger(const QString &name) const {
     }
     if (!found.found) {
         result.error =
-            QStringLiteral("The value \"%1\" under %2 does not exist.").arg(name, displayPath(m_path));
+            SettingsText::tr("The value \"%1\" under %2 does not exist.").arg(name, displayPath(m_path));
     } else if (found.found->type != SettingsType::Integer) {
         result.error = wrongTypeError(m_path, name, found.found->type, SettingsType::Integer, m_filePath);
     } else {
