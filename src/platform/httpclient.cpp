@@ -286,6 +286,12 @@ bool HttpClient::keep(const char *data, qsizetype size) {
     if (size > maxBodySize - m_body.size()) {
         return false;
     }
+    // Grow by doubling, but never past the limit: plain doubling would reserve up to twice the limit for
+    // a body that ends just under it.
+    const qsizetype needed = m_body.size() + size;
+    if (needed > m_body.capacity()) {
+        m_body.reserve(qMin<qint64>(qMax<qint64>(needed, 2 * m_body.capacity()), maxBodySize));
+    }
     m_body.append(data, size);
     return true;
 }
@@ -467,6 +473,13 @@ HttpClient::Step HttpClient::runRequest(const QUrl &requestUrl, bool secondLooku
         }
     });
     connect(reply, &QNetworkReply::readyRead, &loop, drain);
+    // What the network layer has taken in, read by us or not: a chunked body can pile up below the reply's
+    // read buffer, so the limit is held against this count too.
+    connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        if (received > maxBodySize) {
+            endWith(Ending::TooLarge);
+        }
+    });
     connect(&stall, &QTimer::timeout, &loop, [&] {
         if (clock.elapsed() >= pace.deadlineMs()) {
             endWith(Ending::TimedOut);
