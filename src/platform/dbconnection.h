@@ -74,6 +74,9 @@ public:
     Result<int> formatVersion();
     Status createTable(const QString &name, const QList<DbColumn> &columns);
     Status createIndex(const QString &table, const QString &column, IndexKind kind);
+    // Runs SQL statements the program ships (a schema from the program folder); never text from a
+    // user or a document.
+    Status executeScript(const QString &sql) { return execute(sql); }
 
     // Transactions nest: an inner one is a savepoint of the outer one. Prefer DbTransaction, which
     // ends what it began.
