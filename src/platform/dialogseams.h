@@ -8,7 +8,8 @@ class QWidget;
 namespace tidewell::platform {
 
 // Dialogs of a higher folder that windows of a lower one open: the channel window opens the validator
-// and the browser-history picker, the article editors show the busy window. The main window installs the
+// and the browser-history picker, the article editors show the busy window, the publishing run opens the
+// blog upload. The main window installs the
 // real dialogs; with none installed (tidewell-cli, tests that need none) nothing is shown.
 class DialogSeams {
 public:
@@ -21,6 +22,11 @@ public:
     virtual std::optional<QString> pickHistoryLink(QWidget *parent, const QString &historyHome) = 0;
     // The feed validator, modal, opened on a feed file.
     virtual void runValidator(QWidget *parent, const QString &feedFile) = 0;
+    // The "Upload blog" window, modal, uploading every file below publishedFolder. Nothing by default.
+    virtual void runBlogUpload(QWidget *parent, const QString &publishedFolder) {
+        (void)parent;
+        (void)publishedFolder;
+    }
 
     static DialogSeams &current();
     static void install(DialogSeams *seams); // not owned; nullptr restores the silent one
