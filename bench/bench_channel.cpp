@@ -111,7 +111,9 @@ int main(int argc, char *argv[]) {
         {
             const ChannelTree tree = syntheticChannel(n);
             QString error;
-            row.exportMs = bestMs(runs, [&] { ok = export_rssfile(tree, base, &error) && ok; });
+            row.exportMs = bestMs(runs, [&] {
+                ok = export_rssfile(tree, base, tidewell::platform::Progress::silent(), &error) && ok;
+            });
             if (!ok) {
                 std::fprintf(stderr, "export failed: %s\n", qPrintable(error));
                 return 1;

@@ -89,7 +89,7 @@ int generate(int count, const QString &path) {
 int import(const QString &path) {
     QElapsedTimer timer;
     timer.start();
-    const RssImport::Result result = RssImport::importFile(path);
+    const RssImport::Result result = RssImport::importFile(path, tidewell::platform::Progress::silent());
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     if (!result.ok) {
         std::fprintf(stderr, "import failed: %s\n", qPrintable(result.error));

@@ -90,7 +90,7 @@ int import(const QString &source, QTextStream &out, QTextStream &err) {
             return 1;
         }
     }
-    const feeds::RssImport::Result result = feeds::RssImport::importFile(path);
+    const feeds::RssImport::Result result = feeds::RssImport::importFile(path, platform::Progress::silent());
     if (!result.warning.isEmpty()) {
         err << result.warning << '\n';
     }

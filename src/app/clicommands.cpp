@@ -68,7 +68,7 @@ int failed(QTextStream &err, const QString &message) {
 
 int exportTree(const ChannelTree &tree, const QString &fileName, QTextStream &out, QTextStream &err) {
     QString error;
-    if (!channel::export_rssfile(tree, fileName, &error)) {
+    if (!channel::export_rssfile(tree, fileName, platform::Progress::silent(), &error)) {
         return failed(err, error);
     }
     for (const char *extension : {".rss", ".xml", ".chf"}) {

@@ -476,7 +476,8 @@ bool Tchannelchild::exportTo(const QString &fileName) {
     m_exporting = true;
     setEditingLocked(true);
     QString error;
-    const bool ok = export_rssfile(channelModel()->tree(), fileName, &error);
+    const bool ok =
+        export_rssfile(channelModel()->tree(), fileName, platform::Progress::mainStatusLine(), &error);
     setEditingLocked(false);
     m_exporting = false;
     // Every export ends with the bar at rest, whether it had anything to count or not.

@@ -10,7 +10,6 @@
 #include "platform/markupescape.h"
 #include "platform/prompts.h"
 #include "platform/result.h"
-#include "platform/statusline.h"
 #include "platform/textcodec.h"
 
 #include <algorithm>
@@ -564,8 +563,7 @@ platform::Status commit(QSaveFile &file) {
 }
 
 // Writes the feed text of parts to the outputs of lines.
-void writeFeed(const ChannelParts &parts, LineList &lines) {
-    platform::StatusLine &status = platform::StatusLine::current();
+void writeFeed(const ChannelParts &parts, LineList &lines, platform::Progress &progress) {
     const auto &fixed = parts.fixed;
 
     lines.add("<?xml version=\"1.0\"?>");
@@ -623,15 +621,15 @@ void writeFeed(const ChannelParts &parts, LineList &lines) {
     }
 
     // Item pass: each item field section becomes elements named after it.
-    status.setProgressMaximum(int(std::min<size_t>(parts.itemNodeCount, INT_MAX)));
-    status.setProgressPosition(0);
+    progress.setMaximum(int(std::min<size_t>(parts.itemNodeCount, INT_MAX)));
+    progress.setPosition(0);
     bool guidSeen = false;
     size_t position = 0;
     size_t nextReport = 0;
     size_t nextEvents = 0;
     for (const ItemEntry &item : parts.items) {
         if (position >= nextReport) {
-            status.setProgressPosition(int(std::min<size_t>(position, INT_MAX)));
+            progress.setPosition(int(std::min<size_t>(position, INT_MAX)));
             nextReport = position + kProgressStep;
         }
         if (position >= nextEvents) {
@@ -685,7 +683,7 @@ QString untitledUpper(const QString &title) {
     return upper;
 }
 
-Status exportChannel(const ChannelTree &tree, const QString &fileName) {
+Status exportChannel(const ChannelTree &tree, const QString &fileName, platform::Progress &progress) {
     const QString rssPath = platform::replaceExtension(fileName, QStringLiteral(".rss"));
     const QString xmlPath = platform::replaceExtension(fileName, QStringLiteral(".xml"));
     const QString chfPath = platform::replaceExtension(fileName, QStringLiteral(".chf"));
@@ -695,8 +693,7 @@ Status exportChannel(const ChannelTree &tree, const QString &fileName) {
         return platform::Status::failure(message.arg(fileName));
     }
 
-    platform::StatusLine &status = platform::StatusLine::current();
-    status.statusmsg(WriterText::tr("Exporting and saving RSS file"));
+    progress.status(WriterText::tr("Exporting and saving RSS file"));
 
     const ChannelParts parts(tree);
 
@@ -711,7 +708,7 @@ Status exportChannel(const ChannelTree &tree, const QString &fileName) {
     }
     LineList lines;
     lines.setOutputs({&rssFile, &xmlFile});
-    writeFeed(parts, lines);
+    writeFeed(parts, lines, progress);
     for (QSaveFile *file : {&rssFile, &xmlFile}) {
         if (platform::Status finished = finishWriting(*file); !finished) {
             return finished;
@@ -728,9 +725,9 @@ Status exportChannel(const ChannelTree &tree, const QString &fileName) {
             return committed;
         }
     }
-    status.setProgressPosition(0);
-    status.statusmsg(WriterText::tr("File %1 succesfully exported to RSS format, Data has been saved.")
-                         .arg(platform::fileNamePart(chfPath)));
+    progress.setPosition(0);
+    progress.status(WriterText::tr("File %1 succesfully exported to RSS format, Data has been saved.")
+                        .arg(platform::fileNamePart(chfPath)));
     return {};
 }
 
@@ -747,8 +744,9 @@ QString make_guid(std::string_view channelLink, std::string_view itemLink, std::
     return QStringLiteral("TW") + QString::fromLatin1(uuid.toByteArray(QUuid::Id128)).toUpper();
 }
 
-bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *error) {
-    const platform::Status result = exportChannel(tree, fileName);
+bool export_rssfile(const ChannelTree &tree, const QString &fileName, platform::Progress &progress,
+                    QString *error) {
+    const platform::Status result = exportChannel(tree, fileName, progress);
     if (!result && error) {
         *error = result.error();
     }

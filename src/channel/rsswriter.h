@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channel/channeltree.h"
+#include "platform/progress.h"
 
 #include <QString>
 #include <string_view>
@@ -34,7 +35,7 @@ QString make_guid(std::string_view channelLink, std::string_view itemLink, std::
 // Writes the channel tree as <fileName>.rss and an identical <fileName>.xml (the file name's extension
 // replaced, or added when it has none), and the tree itself as <fileName>.chf. Reports "Exporting and
 // saving RSS file", then "File <name>.chf succesfully exported to RSS format, Data has been saved."
-// through platform::StatusLine, and moves its progress bar through the item pass.
+// to progress, and moves its position through the item pass.
 //
 // The feed: channel lines from the channel's own top-level sections only, then every other channel
 // section in tree order, then the items. Sections named "@name" are written as attributes of their
@@ -48,7 +49,8 @@ QString make_guid(std::string_view channelLink, std::string_view itemLink, std::
 // A replaced file keeps its permissions. The tree is not changed. On failure returns false with the
 // reason in error (may be null): "Cannot create file <path>: <system's reason>", or a refusal of a file
 // name without a base name (empty, or only an extension), for which nothing is written.
-bool export_rssfile(const ChannelTree &tree, const QString &fileName, QString *error = nullptr);
+bool export_rssfile(const ChannelTree &tree, const QString &fileName, platform::Progress &progress,
+                    QString *error = nullptr);
 
 // The save dialog SaveDialog1 through platform::Prompts: caption "Save as", filter RSS files (*.rss) /
 // XML file (*.xml), default extension "rss", no question before overwriting. Empty when cancelled.

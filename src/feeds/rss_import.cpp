@@ -126,7 +126,7 @@ void Tfrm_import::Button1Click() {
     if (source.isEmpty()) {
         return;
     }
-    const RssImport::Result result = RssImport::importFile(source);
+    const RssImport::Result result = RssImport::importFile(source, platform::Progress::mainStatusLine());
     if (!result.outputPath.isEmpty()) {
         m_ui->Edit2->setText(result.outputPath);
     }

@@ -5,7 +5,6 @@
 #include "feeds/indentedtext.h"
 #include "platform/fileerrors.h"
 #include "platform/folders.h"
-#include "platform/statusline.h"
 #include "platform/xmlscanner.h"
 
 #include <algorithm>
@@ -22,10 +21,6 @@ using platform::XmlScanner;
 namespace {
 // The host of the aggregator service whose addresses the import does not take.
 constexpr auto kUnsupportedAggregator = "feedstack.example";
-
-void statusmsg(const QString &text) {
-    platform::StatusLine::current().statusmsg(text);
-}
 
 using Kind = IndentedLines::Kind;
 
@@ -530,10 +525,10 @@ bool RssImport::reshape(IndentedLines &lines, ChannelTree &result, QString *erro
     return true;
 }
 
-RssImport::Result RssImport::importFile(const QString &path, Road road) {
+RssImport::Result RssImport::importFile(const QString &path, platform::Progress &progress, Road road) {
     Result result;
     result.outputPath = outputPathFor(path);
-    statusmsg(tr("Parsing RSS file"));
+    progress.status(tr("Parsing RSS file"));
     QString scanError;
     bool isRss = false;
     bool direct = false;
@@ -553,7 +548,7 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
         LinesSink sink{lines};
         isRss = scanFeed(path, sink, &scanError);
     }
-    statusmsg(tr("Parsing done, cleaning up"));
+    progress.status(tr("Parsing done, cleaning up"));
     if (!isRss) {
         result.outputPath.clear();
         result.error = tr("This does not seem to be a valid RSS file");
@@ -569,7 +564,7 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
                 .arg(scanError);
     }
 
-    statusmsg(tr("Saving resulting file to disk..."));
+    progress.status(tr("Saving resulting file to disk..."));
     if (direct) {
         if (!document.commit()) {
             result.error = document.errorString();
@@ -586,7 +581,7 @@ RssImport::Result RssImport::importFile(const QString &path, Road road) {
         }
     }
     result.ok = true;
-    statusmsg(tr("%1 retrieved and parsed succesfully").arg(platform::fileNamePart(result.outputPath)));
+    progress.status(tr("%1 retrieved and parsed succesfully").arg(platform::fileNamePart(result.outputPath)));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "channel/channeltree.h"
 #include "feeds/indentedtext.h"
+#include "platform/progress.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -36,8 +37,8 @@ public:
     // nodes first and reshapes them. Both give the same result; Lines is there to show that.
     enum class Road { Direct, Lines };
 
-    // Import of the file at path (Button1Click + cleanrss). Status texts go to the status line.
-    static Result importFile(const QString &path, Road road = Road::Direct);
+    // Import of the file at path (Button1Click + cleanrss), reporting its steps to progress.
+    static Result importFile(const QString &path, platform::Progress &progress, Road road = Road::Direct);
 
     // The steps after the scan: nodes of the pruned tree -> result tree (lines is consumed).
     static bool reshape(IndentedLines &lines, channel::ChannelTree &result, QString *error);

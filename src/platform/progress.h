@@ -19,6 +19,8 @@ public:
 
     // A Progress that reports nowhere.
     static Progress &silent();
+    // A Progress that reports to the main window's status line and progress bar (StatusLine::current()).
+    static Progress &mainStatusLine();
 };
 
 } // namespace tidewell::platform

@@ -193,7 +193,7 @@ void TestRssWriter::cleanup() {
 QByteArray TestRssWriter::exportTree(const ChannelTree &tree) {
     const QString base = m_dir.filePath(QStringLiteral("feed"));
     QString error;
-    if (!export_rssfile(tree, base, &error)) {
+    if (!export_rssfile(tree, base, platform::Progress::mainStatusLine(), &error)) {
         qWarning("export failed: %s", qPrintable(error));
         return {};
     }
@@ -301,7 +301,8 @@ void TestRssWriter::outputPaths() {
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
     const ChannelTree tree = treeFromText("[1] Title\n\tT\n[2] Item - a\n\tTitle\n\t\tA");
     QString error;
-    QVERIFY2(export_rssfile(tree, dir.filePath(fileName), &error), qPrintable(error));
+    QVERIFY2(export_rssfile(tree, dir.filePath(fileName), platform::Progress::mainStatusLine(), &error),
+             qPrintable(error));
     const QByteArray rss = readFile(dir.filePath(base + QStringLiteral(".rss")));
     QVERIFY(rss.contains("<title>A</title>"));
     QCOMPARE(readFile(dir.filePath(base + QStringLiteral(".xml"))), rss);
@@ -328,7 +329,8 @@ void TestRssWriter::export_reportsStatusAndProgress() {
 void TestRssWriter::missingFolder_cannotCreateRss() {
     const QString base = m_dir.filePath(QStringLiteral("missing/feed"));
     QString error;
-    QVERIFY(!export_rssfile(newChannelTree(NewChannelBoxes::defaults(), kFixedNow), base, &error));
+    QVERIFY(!export_rssfile(newChannelTree(NewChannelBoxes::defaults(), kFixedNow), base,
+                            platform::Progress::mainStatusLine(), &error));
     // The system's reason follows the path.
     QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ") + base + QStringLiteral(".rss: ")),
              qPrintable(error));
@@ -355,7 +357,8 @@ void TestRssWriter::blockedChf_leavesAllFilesAsTheyWere() {
     }
     RecordingStatusLine status;
     QString error;
-    QVERIFY(!export_rssfile(treeFromText("Title\n\tT\n[2] Item - a\n\tTitle\n\t\tA"), base, &error));
+    QVERIFY(!export_rssfile(treeFromText("Title\n\tT\n[2] Item - a\n\tTitle\n\t\tA"), base,
+                            platform::Progress::mainStatusLine(), &error));
     QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ") + base + QStringLiteral(".chf: ")),
              qPrintable(error));
     // The feed is not newer than the document: both stay as they were, and no temporary file is left.
@@ -375,13 +378,13 @@ void TestRssWriter::replacedFiles_keepPermissions() {
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("feed"));
     const ChannelTree tree = treeFromText("Title\n\tT");
-    QVERIFY(export_rssfile(tree, base));
+    QVERIFY(export_rssfile(tree, base, platform::Progress::mainStatusLine()));
     const QFileDevice::Permissions groupRead =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     for (const char *extension : {".rss", ".xml", ".chf"}) {
         QVERIFY(QFile::setPermissions(base + QLatin1String(extension), groupRead));
     }
-    QVERIFY(export_rssfile(treeFromText("Title\n\tChanged"), base));
+    QVERIFY(export_rssfile(treeFromText("Title\n\tChanged"), base, platform::Progress::mainStatusLine()));
     QVERIFY(readFile(base + QStringLiteral(".rss")).contains("<title>Changed</title>"));
     for (const char *extension : {".rss", ".xml", ".chf"}) {
         QCOMPARE(QFile::permissions(base + QLatin1String(extension)) & QFileDevice::Permissions(0x7077),
@@ -403,7 +406,8 @@ void TestRssWriter::emptyBaseName_refused() {
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path())); // a relative empty name would write here
     QString error;
-    const bool ok = export_rssfile(treeFromText("Title\n\tT"), name, &error);
+    const bool ok =
+        export_rssfile(treeFromText("Title\n\tT"), name, platform::Progress::mainStatusLine(), &error);
     QDir::setCurrent(previous);
     QVERIFY(!ok);
     QVERIFY2(error.contains(QStringLiteral("file name is empty")), qPrintable(error));

@@ -14,6 +14,7 @@ using namespace tidewell;
 using channel::ChannelTree;
 using channel::TreeNode;
 using feeds::RssImport;
+using platform::Progress;
 
 namespace {
 QString fixture(const char *name) {
@@ -94,7 +95,7 @@ private Q_SLOTS:
 
 void TestRssImport::sampleFeed_givesChannelTreeShape() {
     QTemporaryDir dir;
-    const RssImport::Result result = RssImport::importFile(copied(dir, "sample.rss"));
+    const RssImport::Result result = RssImport::importFile(copied(dir, "sample.rss"), Progress::silent());
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(result.outputPath, dir.filePath(QStringLiteral("sample.chf")));
     QCOMPARE(result.warning, QString());
@@ -145,20 +146,20 @@ void TestRssImport::sampleFeed_givesChannelTreeShape() {
 void TestRssImport::importedDocument_opensAndExportsAgain() {
     test::TestHome home;
     QTemporaryDir dir;
-    const RssImport::Result first = RssImport::importFile(copied(dir, "sample.rss"));
+    const RssImport::Result first = RssImport::importFile(copied(dir, "sample.rss"), Progress::silent());
     QVERIFY(first.ok);
     ChannelTree opened;
     QVERIFY(channel::loadChannelDocument(opened, first.outputPath));
     QCOMPARE(QString::fromStdString(opened.topLevel(0)->text), QStringLiteral("Title"));
     const QString exported = dir.filePath(QStringLiteral("again.rss"));
     QString error;
-    QVERIFY2(channel::export_rssfile(opened, exported, &error), qPrintable(error));
+    QVERIFY2(channel::export_rssfile(opened, exported, Progress::silent(), &error), qPrintable(error));
     QFile rss(exported);
     QVERIFY(rss.open(QIODevice::ReadOnly));
     const QByteArray text = rss.readAll();
     QVERIFY(text.contains("Fish &amp; Chips"));
     // The exported feed imports again with the same items.
-    const RssImport::Result second = RssImport::importFile(exported);
+    const RssImport::Result second = RssImport::importFile(exported, Progress::silent());
     QVERIFY2(second.ok, qPrintable(second.error));
     const QString again = dump(loaded(second.outputPath));
     QVERIFY2(again.contains(QLatin1String("item - First post")), qPrintable(again));
@@ -244,7 +245,8 @@ void TestRssImport::realWorldFeeds_data() {
 // texts whole with their line breaks and leading TABs, and the fields after them stay in their item.
 void TestRssImport::wildFeed_keepsEveryField() {
     QTemporaryDir dir;
-    const RssImport::Result result = RssImport::importFile(copied(dir, "podcast-pretty.rss"));
+    const RssImport::Result result =
+        RssImport::importFile(copied(dir, "podcast-pretty.rss"), Progress::silent());
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(result.warning, QString());
     QCOMPARE(
@@ -278,7 +280,8 @@ void TestRssImport::realWorldFeeds() {
     QFETCH(QStringList, fragments);
     QFETCH(bool, wellFormed);
     QTemporaryDir dir;
-    const RssImport::Result result = RssImport::importFile(copied(dir, file.toLatin1().constData()));
+    const RssImport::Result result =
+        RssImport::importFile(copied(dir, file.toLatin1().constData()), Progress::silent());
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(result.warning.isEmpty(), wellFormed);
     const QString tree = dump(loaded(result.outputPath));
@@ -303,7 +306,7 @@ void TestRssImport::refused() {
     QFETCH(QString, error);
     QTemporaryDir dir;
     const QString path = content.isEmpty() ? copied(dir, "feed.rdf") : written(dir, content.trimmed());
-    const RssImport::Result result = RssImport::importFile(path);
+    const RssImport::Result result = RssImport::importFile(path, Progress::silent());
     QVERIFY(!result.ok);
     QCOMPARE(result.error, error);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // nothing written beside the source
@@ -312,7 +315,7 @@ void TestRssImport::refused() {
 // Elements still make levels: a feed without a channel whose first element has children jumps one.
 void TestRssImport::invalidLevel_writesNothing() {
     QTemporaryDir dir;
-    const RssImport::Result result = RssImport::importFile(copied(dir, "no-channel.rss"));
+    const RssImport::Result result = RssImport::importFile(copied(dir, "no-channel.rss"), Progress::silent());
     QVERIFY(!result.ok);
     QCOMPARE(result.error, QStringLiteral("Invalid level (2) for item \"title\""));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("no-channel.chf"))));
@@ -379,7 +382,7 @@ void TestRssImport::roads_giveTheSameDocument() {
     const QString path =
         fixtureName.isEmpty() ? written(dir, content) : copied(dir, fixtureName.toLatin1().constData());
     const auto run = [&path](RssImport::Road road) {
-        const RssImport::Result result = RssImport::importFile(path, road);
+        const RssImport::Result result = RssImport::importFile(path, Progress::silent(), road);
         QFile document(result.outputPath);
         const QByteArray bytes = document.open(QIODevice::ReadOnly) ? document.readAll() : QByteArray();
         document.remove();
@@ -400,7 +403,7 @@ void TestRssImport::existingDocument_isReplaced() {
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("stale");
     stale.close();
-    QVERIFY(RssImport::importFile(source).ok);
+    QVERIFY(RssImport::importFile(source, Progress::silent()).ok);
     QVERIFY(dump(loaded(old)).startsWith(QLatin1String("title")));
 }
 
