@@ -462,15 +462,18 @@ bool modify(const QString &filePath, QString *error, const std::function<bool(Do
     return saveDocument(filePath, *doc, error);
 }
 
-QString typeName(SettingsType type) {
-    return type == SettingsType::String ? QStringLiteral("a string") : QStringLiteral("an integer");
-}
-
-QString wrongTypeError(const QString &keyPath, const QString &name, SettingsType found, SettingsType wanted,
+// The value found has the other type than the wanted one.
+QString wrongTypeError(const QString &keyPath, const QString &name, SettingsType wanted,
                        const QString &filePath) {
-    return QStringLiteral("Invalid data type for \"%1\" under %2: it is %3 value, %4 value was expected "
-                          "(settings file %5).")
-        .arg(name, displayPath(keyPath), typeName(found), typeName(wanted), filePath);
+    const QString text =
+        wanted == SettingsType::Integer
+            ? SettingsText::tr(
+                  "Invalid data type for \"%1\" under %2: it is a string value, an integer value "
+                  "was expected (settings file %3).")
+            : SettingsText::tr(
+                  "Invalid data type for \"%1\" under %2: it is an integer value, a string value "
+                  "was expected (settings file %3).");
+    return text.arg(name, displayPath(keyPath), filePath);
 }
 
 // The value named name of the key, read from the file; nullopt in found when absent.
@@ -547,7 +550,7 @@ SettingsRead<QString> SettingsKey::readString(const QString &name) const {
     result.error = found.error;
     if (found.found) {
         if (found.found->type != SettingsType::String) {
-            result.error = wrongTypeError(m_path, name, found.found->type, SettingsType::String, m_filePath);
+            result.error = wrongTypeError(m_path, name, SettingsType::String, m_filePath);
         } else {
             result.value = found.found->text;
         }
@@ -566,7 +569,7 @@ SettingsRead<qint32> SettingsKey::readInteger(const QString &name) const {
         result.error =
             SettingsText::tr("The value \"%1\" under %2 does not exist.").arg(name, displayPath(m_path));
     } else if (found.found->type != SettingsType::Integer) {
-        result.error = wrongTypeError(m_path, name, found.found->type, SettingsType::Integer, m_filePath);
+        result.error = wrongTypeError(m_path, name, SettingsType::Integer, m_filePath);
     } else {
         result.value = found.found->number;
     }
