@@ -1,9 +1,10 @@
 #include "platform/browserhistory.h"
 
+#include "platform/dbconnection.h"
+
 #include <algorithm>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <sqlite3.h>
 
 namespace tidewell::platform {
@@ -24,41 +25,30 @@ QStringList profileFiles(const QString &root, const QString &fileName) {
     return files;
 }
 
-QString columnText(sqlite3_stmt *statement, int column) {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    if (!text) {
-        return {};
-    }
-    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
-}
-
 // Appends the rows of query (url, title) from the database at path; a database that cannot be opened
 // or queried adds nothing.
 void readDatabase(const QString &path, const char *query, QList<HistoryEntry> &entries) {
-    // immutable=1: read without taking locks, so a browser holding the file open does not block us.
-    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
+    DbConnection connection;
+    connection.setFile(path);
+    if (!connection.connect(DbConnection::OpenMode::ReadOnlySnapshot)) {
         return;
     }
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(db, query, -1, &statement, nullptr) == SQLITE_OK) {
-        QList<HistoryEntry> read;
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-            const QString url = columnText(statement, 0);
-            if (!url.isEmpty()) {
-                read.append({url, columnText(statement, 1)});
-            }
-        }
-        // A database damaged halfway adds nothing rather than a part.
-        if (rc == SQLITE_DONE) {
-            entries.append(read);
+    Result<DbStatement> statement = connection.statement(QString::fromLatin1(query));
+    if (!statement) {
+        return;
+    }
+    QList<HistoryEntry> read;
+    int rc = SQLITE_ROW;
+    while ((rc = statement->step()) == SQLITE_ROW) {
+        const QString url = statement->value(0).toString();
+        if (!url.isEmpty()) {
+            read.append({url, statement->value(1).toString()});
         }
     }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
+    // A database damaged halfway adds nothing rather than a part.
+    if (rc == SQLITE_DONE) {
+        entries.append(read);
+    }
 }
 
 constexpr const char *kFirefoxQuery = "SELECT url, title FROM moz_places WHERE visit_count > 0";

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace tidewell::platform {
@@ -21,14 +22,21 @@ QString messageOf(sqlite3 *db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
-// Opens an existing file (never creates one) in write-ahead-log mode, with the busy timeout and the
-// engine's defensive settings: the schema of a file made elsewhere cannot call functions with side
-// effects, and SQL cannot write the file's structures directly.
-sqlite3 *openFile(const QString &path, QString &error) {
+// Opens an existing file (never creates one) with the engine's defensive settings: the schema of a file
+// made elsewhere cannot call functions with side effects, and SQL cannot write the file's structures
+// directly. Writable files are opened in write-ahead-log mode with the busy timeout; a read-only snapshot
+// is opened "immutable", without taking locks, so another program holding the file does not matter.
+sqlite3 *openFile(const QString &path, QString &error,
+                  DbConnection::OpenMode mode = DbConnection::OpenMode::ReadWrite) {
     sqlite3 *db = nullptr;
-    // The absolute path starts with '/', so it is never read as a "file:" URI.
-    const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
-    int rc = sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool snapshot = mode == DbConnection::OpenMode::ReadOnlySnapshot;
+    // The absolute path starts with '/', so it is never read as a "file:" URI; the snapshot's name is one
+    // on purpose, made from the path with every special character percent-encoded.
+    const QByteArray name =
+        snapshot ? QUrl::fromLocalFile(absolute).toEncoded() + "?immutable=1" : QFile::encodeName(absolute);
+    const int flags = snapshot ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
@@ -37,7 +45,8 @@ sqlite3 *openFile(const QString &path, QString &error) {
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
         // Reads the file's header too, so a file that is no database fails here.
-        rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, snapshot ? "PRAGMA schema_version" : "PRAGMA journal_mode = WAL", nullptr,
+                          nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         error = DbConnection::tr("Cannot open file %1: %2").arg(path, db ? messageOf(db) : QString());
@@ -64,7 +73,7 @@ QString DbConnection::notConnectedMessage() {
     return tr("The database is not connected.");
 }
 
-Status DbConnection::connect() {
+Status DbConnection::connect(OpenMode mode) {
     if (m_db) {
         return {};
     }
@@ -76,7 +85,7 @@ Status DbConnection::connect() {
         return Status::failure(tr("'%1' is not a database file.").arg(m_path));
     }
     QString error;
-    m_db = openFile(m_path, error);
+    m_db = openFile(m_path, error, mode);
     if (!m_db) {
         return Status::failure(error);
     }

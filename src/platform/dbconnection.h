@@ -43,6 +43,10 @@ class DbConnection final {
 
 public:
     enum class IndexKind { PrimaryKey, Plain };
+    enum class OpenMode {
+        ReadWrite,       // shared and writable (the program's own files)
+        ReadOnlySnapshot // read only, without locks, for a file another program keeps open and writes
+    };
     enum class TransactionMode {
         Read, // a consistent snapshot for several reads; does not lock out other writers
         Write // takes the write lock at once, so the command cannot fail half way for a busy file
@@ -56,8 +60,9 @@ public:
     void setFile(const QString &path) { m_path = path; }
     QString file() const { return m_path; }
 
-    // Opens the file, shared and writable; the file must exist. Connecting while connected does nothing.
-    Status connect();
+    // Opens the file, shared and writable unless mode says otherwise; the file must exist. Connecting while
+    // connected does nothing.
+    Status connect(OpenMode mode = OpenMode::ReadWrite);
     // Ends an open transaction without storing it, and closes the file. Cursors on the connection close.
     void disconnect();
     bool isConnected() const { return m_db != nullptr; }
