@@ -200,19 +200,10 @@ void TestOpmlDialog::unreadableSource_orFolder_startsNoBatch() {
 void TestOpmlDialog::enterReleasedByTheBoxItOpened_fetchesNothingAgain() {
     test::TestHome home;
     ScriptedPrompts prompts;
-    prompts.answer(platform::PromptAnswer::Ok);
     Tfrm_importopml dialog;
     auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("remoteresource"));
     field->setText(QStringLiteral("http://127.0.0.1:%1/feeds.opml").arg(FixtureServer::refusedPort()));
-    QVERIFY(test::focusField(field));
-    test::pressEnter();
-    QCOMPARE(prompts.asked().size(), 1); // the refused connection's error box
-    test::releaseEnterThatClosedABox();
-    QCOMPARE(prompts.asked().size(), 1);
-    QCOMPARE(prompts.unexpected(), 0);
-    prompts.answer(platform::PromptAnswer::Ok);
-    test::pressEnter();
-    QCOMPARE(prompts.asked().size(), 2);
+    test::checkEnterReleasedByTheBoxItOpenedFetchesNothing(field, prompts);
 }
 
 QTEST_MAIN(TestOpmlDialog)

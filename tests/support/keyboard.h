@@ -1,6 +1,9 @@
 #pragma once
 
+#include "scriptedprompts.h"
+
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -28,6 +31,22 @@ inline void pressEnter() {
 // the release.
 inline void releaseEnterThatClosedABox() {
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// Enter in a field whose fetch fails at once shows one error box; the release of the Enter that closed
+// the box reaches the field and must not fetch again, while the next whole Enter does. The field holds an
+// address of a refused port.
+inline void checkEnterReleasedByTheBoxItOpenedFetchesNothing(QLineEdit *field, ScriptedPrompts &prompts) {
+    prompts.answer(platform::PromptAnswer::Ok);
+    QVERIFY(focusField(field));
+    pressEnter();
+    QCOMPARE(prompts.asked().size(), 1); // the refused connection's error box
+    releaseEnterThatClosedABox();
+    QCOMPARE(prompts.asked().size(), 1);
+    QCOMPARE(prompts.unexpected(), 0);
+    prompts.answer(platform::PromptAnswer::Ok);
+    pressEnter();
+    QCOMPARE(prompts.asked().size(), 2);
 }
 
 } // namespace tidewell::test
