@@ -1,8 +1,10 @@
 #include "channel/articleeditor.h"
 
 #include "channel/articlehtml.h"
+#include "channel/cleanhtml.h"
 #include "platform/httpclient.h"
 #include "platform/prompts.h"
+#include "platform/statusline.h"
 #include "platform/textcodec.h"
 
 #include <QEventLoop>
@@ -142,10 +144,10 @@ void ArticleEditor::showDocument(const QByteArray &bytes, const QUrl &baseUrl) {
 }
 
 void ArticleEditor::showLoadError(const QString &documentName, const QString &reason) {
-    m_loadError = reason;
-    m_edit->document()->setBaseUrl(QUrl());
-    m_edit->setHtml(QStringLiteral("<p>") + tr("Cannot load %1").arg(documentName.toHtmlEscaped()) +
-                    QStringLiteral("</p><p>") + reason.toHtmlEscaped() + QStringLiteral("</p>"));
+    // The article keeps what it held: an error text inside it could be saved as the article.
+    m_loadError = tr("Cannot load %1: %2").arg(documentName, reason);
+    platform::StatusLine::current().statusmsg(m_loadError);
+    platform::Prompts::error(m_loadError);
 }
 
 void ArticleEditor::waitForLoad() {
@@ -273,11 +275,11 @@ void ArticleEditor::deleteSelection() {
 }
 
 bool ArticleEditor::save(const QString &path, QString *errorText) const {
-    return saveArticleHtml(path, html(), errorText);
+    return saveArticleHtml(path, cleanHtmlPage(*m_edit->document(), m_edit->documentTitle()), errorText);
 }
 
 QString ArticleEditor::html() const {
-    return m_edit->toHtml();
+    return cleanHtmlBody(*m_edit->document());
 }
 
 QString ArticleEditor::plainText() const {

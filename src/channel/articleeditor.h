@@ -31,7 +31,8 @@ public:
     // A load that fails shows why in the editor.
     bool load(const QString &documentName);
     bool busy() const { return m_busy; }
-    // What the last load reported: empty after a successful one.
+    // What the last load reported: empty after a successful one. A failed load leaves the document as it
+    // was and shows the reason on the status line and in an error box.
     QString loadError() const { return m_loadError; }
 
     // Formatting of the selection. Bold, italic, underline, hyperlink and image do nothing while a
@@ -52,11 +53,12 @@ public:
     // Deletes the selection.
     void deleteSelection();
 
-    // Writes the document's HTML source (CR LF line ends, non-ASCII as "&#n;"). False with the reason.
+    // Writes the document as a clean HTML page (cleanHtmlPage; CR LF line ends, non-ASCII as "&#n;").
+    // False with the reason.
     bool save(const QString &path, QString *errorText = nullptr) const;
 
-    // For the blog tool: the body as HTML or plain text, replacing the document, and the font of the
-    // selection (font size step 1 to 7 as in HTML's <font size>).
+    // For the blog tool: the body as clean HTML (cleanHtmlBody) or plain text, replacing the document, and
+    // the font of the selection (font size step 1 to 7 as in HTML's <font size>).
     QString html() const;
     QString plainText() const;
     void setHtml(const QString &html);

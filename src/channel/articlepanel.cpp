@@ -203,7 +203,10 @@ bool ArticlePanel::loadArticle(const QString &documentName) {
         loop.exec();
     }
 
-    status.setStatusText(QString());
+    // A failed load left its reason on the line.
+    if (!editor || editor->loadError().isEmpty()) {
+        status.setStatusText(QString());
+    }
     delete busy.data();
     --loadsInProgress();
     if (self) {

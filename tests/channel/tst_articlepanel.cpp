@@ -417,17 +417,23 @@ void TestArticlePanel::historyPick() {
 
 void TestArticlePanel::loadArticle_data() {
     QTest::addColumn<QByteArray>("path");
-    QTest::addColumn<QString>("expectedText");
-    QTest::newRow("page") << QByteArray("/today.htm") << QStringLiteral("Fresh news");
-    QTest::newRow("missing page") << QByteArray("/gone.htm") << QStringLiteral("/gone.htm");
+    QTest::addColumn<QString>("expectedText"); // in the article, or for a failed load in its error box
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("page") << QByteArray("/today.htm") << QStringLiteral("Fresh news") << false;
+    QTest::newRow("missing page") << QByteArray("/gone.htm") << QStringLiteral("/gone.htm") << true;
 }
 
 void TestArticlePanel::loadArticle() {
     QFETCH(QByteArray, path);
     QFETCH(QString, expectedText);
+    QFETCH(bool, fails);
     FixtureServer server;
     server.serve("/today.htm", kPage);
     RecordingStatusLine status;
+    ScriptedPrompts prompts;
+    if (fails) {
+        prompts.answer(platform::PromptAnswer::Ok);
+    }
     ChannelWindow w;
 
     bool loadingDuringWait = false;
@@ -440,7 +446,15 @@ void TestArticlePanel::loadArticle() {
     };
     QVERIFY(w.newPanel->loadArticle(server.url(path)));
 
-    QVERIFY(w.newPanel->editor()->plainText().contains(expectedText));
+    if (fails) {
+        // The reason in a box and on the status line, never inside the article.
+        QCOMPARE(prompts.asked().size(), 1);
+        QVERIFY(prompts.asked().constFirst().text.contains(expectedText));
+        QVERIFY(w.newPanel->editor()->plainText().isEmpty());
+    } else {
+        QVERIFY(w.newPanel->editor()->plainText().contains(expectedText));
+        QCOMPARE(prompts.asked().size(), 0);
+    }
     QVERIFY(loadingDuringWait);
     QCOMPARE(busyDuringWait, 1);
     QVERIFY(!secondLoadStarted); // loads never nest
@@ -450,7 +464,9 @@ void TestArticlePanel::loadArticle() {
     QCOMPARE(busyWindows(), 0); // the busy window never stays behind
     QVERIFY(!status.calls.isEmpty());
     QCOMPARE(status.calls.constFirst(), QStringLiteral("msg:Loading article, one moment please..."));
-    QCOMPARE(status.calls.constLast(), QStringLiteral("text:"));
+    // The loading text never stays behind; a failure's reason does.
+    QCOMPARE(status.calls.constLast().startsWith(QStringLiteral("msg:Cannot load ")), fails);
+    QCOMPARE(status.calls.constLast() == QStringLiteral("text:"), !fails);
 }
 
 QTEST_MAIN(TestArticlePanel)
