@@ -499,14 +499,14 @@ bool Tchannelchild::ToolButton2Click() {
     if (m_exporting) {
         return false;
     }
-    return exportTo(processExportFileName(windowTitle()));
+    return exportTo(processExportFileName(windowTitle(), m_ui->title->text()));
 }
 
 bool Tchannelchild::ToolButton4Click() {
     if (m_exporting) {
         return false;
     }
-    return exportTo(saveAsFileName());
+    return exportTo(saveAsFileName(m_ui->title->text()));
 }
 
 void Tchannelchild::ToolButton3Click() {

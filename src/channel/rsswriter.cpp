@@ -753,21 +753,37 @@ bool export_rssfile(const ChannelTree &tree, const QString &fileName, platform::
     return result.ok();
 }
 
-QString askExportFileName() {
-    return platform::Prompts::current().saveFile(WriterText::tr("Save as"), QString(),
-                                                 WriterText::tr("RSS files (*.rss);;XML file (*.xml)"),
-                                                 QStringLiteral("rss"), false);
+QString proposedFeedFileName(const QString &channelTitle) {
+    QString name;
+    for (const QChar c : channelTitle.trimmed()) {
+        name +=
+            (c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.'))
+                ? c
+                : QLatin1Char('_');
+    }
+    // No hidden file, no name of dots only.
+    while (name.startsWith(QLatin1Char('.'))) {
+        name.remove(0, 1);
+    }
+    name = name.trimmed();
+    return (name.isEmpty() ? QStringLiteral("news") : name.left(100)) + QStringLiteral(".rss");
 }
 
-QString processExportFileName(const QString &windowTitle) {
+QString askExportFileName(const QString &channelTitle) {
+    return platform::Prompts::current().saveFile(
+        WriterText::tr("Save as"), proposedFeedFileName(channelTitle),
+        WriterText::tr("RSS files (*.rss);;XML file (*.xml)"), QStringLiteral("rss"), false);
+}
+
+QString processExportFileName(const QString &windowTitle, const QString &channelTitle) {
     if (untitledUpper(windowTitle).contains(QLatin1String("UNTITLED"))) {
-        return askExportFileName();
+        return askExportFileName(channelTitle);
     }
     return windowTitle;
 }
 
-QString saveAsFileName() {
-    return askExportFileName();
+QString saveAsFileName(const QString &channelTitle) {
+    return askExportFileName(channelTitle);
 }
 
 } // namespace tidewell::channel

@@ -13,7 +13,7 @@ namespace tidewell::channel {
 // How the channel window calls them (ToolButton2Click, "Process, export,  & save feed information"):
 //
 //     if (m_exporting) return false;                        // no second export while one runs
-//     const QString name = processExportFileName(windowTitle());
+//     const QString name = processExportFileName(windowTitle(), channelTitle);
 //     if (name.isEmpty()) return false;                     // cancelled
 //     setWindowTitle(name);                                 // the chosen path names the document
 //     m_exporting = true;                                   // and the tree must not change meanwhile:
@@ -52,14 +52,18 @@ QString make_guid(std::string_view channelLink, std::string_view itemLink, std::
 bool export_rssfile(const ChannelTree &tree, const QString &fileName, platform::Progress &progress,
                     QString *error = nullptr);
 
+// The file name the save dialog proposes for a channel: its title with characters that do not belong in
+// a file name replaced by "_", and ".rss"; "news.rss" for a channel without a title.
+QString proposedFeedFileName(const QString &channelTitle);
 // The save dialog SaveDialog1 through platform::Prompts: caption "Save as", filter RSS files (*.rss) /
-// XML file (*.xml), default extension "rss", no question before overwriting. Empty when cancelled.
-QString askExportFileName();
+// XML file (*.xml), default extension "rss", no question before overwriting, the name proposed from the
+// channel title. Empty when cancelled.
+QString askExportFileName(const QString &channelTitle);
 // "Process, export,  & save feed information": the file name to export to for a window titled
 // windowTitle. When the title, upper-cased, contains "UNTITLED" the save dialog asks for it (empty when
 // cancelled); otherwise it is the title itself. The window takes the result as its new title.
-QString processExportFileName(const QString &windowTitle);
+QString processExportFileName(const QString &windowTitle, const QString &channelTitle);
 // "Save as": always asks; empty when cancelled. The window takes the result as its new title.
-QString saveAsFileName();
+QString saveAsFileName(const QString &channelTitle);
 
 } // namespace tidewell::channel

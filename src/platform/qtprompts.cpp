@@ -1,7 +1,9 @@
 #include "platform/qtprompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -65,13 +67,29 @@ PromptAnswer QtPrompts::message(PromptType type, const QString &caption, const Q
     }
 }
 
+QString QtPrompts::startPath(const QString &directory) const {
+    if (m_lastFolder.isEmpty() || directory.contains(QLatin1Char('/'))) {
+        return directory;
+    }
+    return directory.isEmpty() ? m_lastFolder : QDir(m_lastFolder).filePath(directory);
+}
+
+void QtPrompts::remember(const QString &chosen, bool isFolder) {
+    if (!chosen.isEmpty()) {
+        m_lastFolder = isFolder ? chosen : QFileInfo(chosen).absolutePath();
+    }
+}
+
 QString QtPrompts::openFile(const QString &caption, const QString &directory, const QString &filter) {
-    return QFileDialog::getOpenFileName(dialogParent(), caption, directory, filter);
+    const QString chosen =
+        QFileDialog::getOpenFileName(dialogParent(), caption, startPath(directory), filter);
+    remember(chosen, false);
+    return chosen;
 }
 
 QString QtPrompts::saveFile(const QString &caption, const QString &directory, const QString &filter,
                             const QString &defaultSuffix, bool askOverwrite) {
-    QFileDialog dialog(dialogParent(), caption, directory, filter);
+    QFileDialog dialog(dialogParent(), caption, startPath(directory), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (!askOverwrite) {
@@ -80,11 +98,15 @@ QString QtPrompts::saveFile(const QString &caption, const QString &directory, co
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    remember(chosen, false);
+    return chosen;
 }
 
 QString QtPrompts::chooseDirectory(const QString &caption, const QString &directory) {
-    return QFileDialog::getExistingDirectory(dialogParent(), caption, directory);
+    const QString chosen = QFileDialog::getExistingDirectory(dialogParent(), caption, startPath(directory));
+    remember(chosen, true);
+    return chosen;
 }
 
 std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label,

@@ -9,7 +9,9 @@ class QWidget;
 
 namespace tidewell::platform {
 
-// Prompts shown as real Qt dialogs, parented to the active window.
+// Prompts shown as real Qt dialogs, parented to the active window. File and folder choosers start in the
+// folder the user last chose from (for this run of the program) unless the caller names a folder; a bare
+// file name the caller proposes is placed in that folder.
 class QtPrompts final : public Prompts {
 public:
     PromptAnswer message(PromptType type, const QString &caption, const QString &text,
@@ -25,6 +27,14 @@ public:
     static std::unique_ptr<QMessageBox> messageBox(PromptType type, const QString &caption,
                                                    const QString &text, PromptButtons buttons,
                                                    QWidget *parent = nullptr);
+
+    // Where a chooser starts for the caller's directory argument (empty, a bare name, or a path).
+    QString startPath(const QString &directory) const;
+    // What a chooser returned (a file, or a folder when isFolder); empty when cancelled.
+    void remember(const QString &chosen, bool isFolder);
+
+private:
+    QString m_lastFolder;
 };
 
 } // namespace tidewell::platform

@@ -112,10 +112,11 @@ public:
         ++others;
         return {};
     }
-    QString saveFile(const QString &caption, const QString &, const QString &filter, const QString &suffix,
-                     bool overwrite) override {
+    QString saveFile(const QString &caption, const QString &directory, const QString &filter,
+                     const QString &suffix, bool overwrite) override {
         ++asked;
         this->caption = caption;
+        this->directory = directory;
         this->filter = filter;
         this->suffix = suffix;
         askOverwrite = overwrite;
@@ -132,7 +133,7 @@ public:
 
     int asked = 0;
     int others = 0;
-    QString caption, filter, suffix;
+    QString caption, directory, filter, suffix;
     bool askOverwrite = true;
 
 private:
@@ -673,18 +674,20 @@ void TestRssWriter::processExportFileName() {
     QFETCH(bool, asks);
     QFETCH(QString, expected);
     SaveDialogProbe probe(answer);
-    QCOMPARE(channel::processExportFileName(title), expected);
+    QCOMPARE(channel::processExportFileName(title, QStringLiteral("Harbour news: tides/weather")), expected);
     QCOMPARE(probe.asked, asks ? 1 : 0);
     QCOMPARE(probe.others, 0);
     if (asks) {
         QCOMPARE(probe.caption, QStringLiteral("Save as"));
+        QCOMPARE(probe.directory, QStringLiteral("Harbour news_ tides_weather.rss")); // proposed name
         QCOMPARE(probe.filter, QStringLiteral("RSS files (*.rss);;XML file (*.xml)"));
         QCOMPARE(probe.suffix, QStringLiteral("rss"));
         QVERIFY(!probe.askOverwrite);
     }
     // Save as always asks.
     SaveDialogProbe saveAs(answer);
-    QCOMPARE(saveAsFileName(), answer);
+    QCOMPARE(saveAsFileName(QString()), answer);
+    QCOMPARE(saveAs.directory, QStringLiteral("news.rss"));
     QCOMPARE(saveAs.asked, 1);
 }
 

@@ -14,6 +14,8 @@ class TestQtPrompts final : public QObject {
 private Q_SLOTS:
     void messageBox_showsMarkupAsWritten_data();
     void messageBox_showsMarkupAsWritten();
+    void choosers_startInTheFolderLastChosen_data();
+    void choosers_startInTheFolderLastChosen();
 };
 
 void TestQtPrompts::messageBox_showsMarkupAsWritten_data() {
@@ -36,6 +38,37 @@ void TestQtPrompts::messageBox_showsMarkupAsWritten() {
     QVERIFY(label);
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->text(), text);
+}
+
+void TestQtPrompts::choosers_startInTheFolderLastChosen_data() {
+    QTest::addColumn<QString>("chosen"); // what an earlier chooser returned (empty: none yet)
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("first chooser") << "" << false << ""
+                                   << "";
+    QTest::newRow("first, proposed name") << "" << false << "news.rss"
+                                          << "news.rss";
+    QTest::newRow("after a file") << "/data/feeds/a.chf" << false << ""
+                                  << "/data/feeds";
+    QTest::newRow("proposed name") << "/data/feeds/a.chf" << false << "news.rss"
+                                   << "/data/feeds/news.rss";
+    QTest::newRow("after a folder") << "/data/out" << true << ""
+                                    << "/data/out";
+    QTest::newRow("caller's own folder") << "/data/feeds/a.chf" << false << "/srv/www"
+                                         << "/srv/www";
+    QTest::newRow("cancelled keeps none") << "" << true << "x.sqlite"
+                                          << "x.sqlite";
+}
+
+void TestQtPrompts::choosers_startInTheFolderLastChosen() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, folder);
+    QFETCH(QString, directory);
+    QFETCH(QString, expected);
+    QtPrompts prompts;
+    prompts.remember(chosen, folder);
+    QCOMPARE(prompts.startPath(directory), expected);
 }
 
 QTEST_MAIN(TestQtPrompts)
