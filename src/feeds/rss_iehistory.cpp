@@ -26,6 +26,8 @@ Tfrm_iehistory::Tfrm_iehistory(QWidget *parent, const QString &homeFolder)
     m_ui->ListView1->setColumnWidth(0, 260);
     connect(m_ui->Button1, &QPushButton::clicked, this, &Tfrm_iehistory::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &Tfrm_iehistory::Button2Click);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->emptyReason->hide();
     connect(m_ui->ListView1, &QTreeWidget::itemDoubleClicked, this, &Tfrm_iehistory::ListView1DblClick);
     if (parent) {
         // Dialogs sit 30 right of and 50 below the main window's corner.
@@ -63,6 +65,14 @@ void Tfrm_iehistory::Button1Click() {
         items.append(new QTreeWidgetItem(QStringList{row.title, row.url}));
     }
     list->addTopLevelItems(items);
+    // An empty list says why, and where the picker looked.
+    const QStringList files = m_history.databaseFiles();
+    m_ui->emptyReason->setText(
+        files.isEmpty() ? tr("No browser history found. Looked for Firefox and Chromium profiles in:\n%1")
+                              .arg(m_history.searchedFolders().join(QLatin1Char('\n')))
+                        : tr("No browser history found. These history files hold no pages:\n%1")
+                              .arg(files.join(QLatin1Char('\n'))));
+    m_ui->emptyReason->setVisible(items.isEmpty());
 }
 
 void Tfrm_iehistory::ListView1DblClick() {

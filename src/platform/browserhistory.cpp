@@ -59,12 +59,18 @@ constexpr const char *kChromiumQuery = "SELECT url, title FROM urls";
 BrowserHistory::BrowserHistory(const QString &homeFolder)
     : m_home(homeFolder.isEmpty() ? QDir::homePath() : homeFolder) {}
 
-QStringList BrowserHistory::databaseFiles() const {
+QStringList BrowserHistory::searchedFolders() const {
     const QDir home(m_home);
-    QStringList files =
-        profileFiles(home.filePath(QStringLiteral(".mozilla/firefox")), QStringLiteral("places.sqlite"));
-    files += profileFiles(home.filePath(QStringLiteral(".config/chromium")), QStringLiteral("History"));
-    files += profileFiles(home.filePath(QStringLiteral(".config/google-chrome")), QStringLiteral("History"));
+    return {home.filePath(QStringLiteral(".mozilla/firefox")),
+            home.filePath(QStringLiteral(".config/chromium")),
+            home.filePath(QStringLiteral(".config/google-chrome"))};
+}
+
+QStringList BrowserHistory::databaseFiles() const {
+    const QStringList folders = searchedFolders();
+    QStringList files = profileFiles(folders[0], QStringLiteral("places.sqlite"));
+    files += profileFiles(folders[1], QStringLiteral("History"));
+    files += profileFiles(folders[2], QStringLiteral("History"));
     return files;
 }
 

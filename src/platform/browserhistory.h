@@ -28,6 +28,8 @@ public:
 
     // The history database files found under the home folder, in the order they are read.
     QStringList databaseFiles() const;
+    // The folders whose profiles databaseFiles() looks into.
+    QStringList searchedFolders() const;
 
 private:
     QString m_home;

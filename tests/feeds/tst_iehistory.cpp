@@ -1,6 +1,8 @@
 #include "feeds/rss_iehistory.h"
 #include "historyfixture.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +20,8 @@ private Q_SLOTS:
     void listsLinkablePagesSortedByCharacterCode();
     void doubleClick_picksRowAndClosesWithOk();
     void okWithoutSelection_closesWithEmptyLink();
-    void emptyHistory_emptyList();
+    void emptyHistory_saysWhyAndWhere();
+    void escapeOrCancel_closesWithoutALink();
 
 private:
     QStringList rowsOf(Tfrm_iehistory &dialog);
@@ -101,11 +104,37 @@ void TestIeHistory::okWithoutSelection_closesWithEmptyLink() {
     QCOMPARE(chosenlink(), QString());
 }
 
-void TestIeHistory::emptyHistory_emptyList() {
+void TestIeHistory::emptyHistory_saysWhyAndWhere() {
     QTemporaryDir empty;
     Tfrm_iehistory dialog(nullptr, empty.path());
     dialog.show();
     QCOMPARE(list(dialog)->topLevelItemCount(), 0);
+    auto *reason = dialog.findChild<QLabel *>(QStringLiteral("emptyReason"));
+    QVERIFY(reason->isVisible());
+    QVERIFY(reason->text().startsWith(QStringLiteral("No browser history found")));
+    QVERIFY(reason->text().contains(empty.path() + QStringLiteral("/.mozilla/firefox")));
+
+    Tfrm_iehistory filled(nullptr, m_home.path());
+    filled.show();
+    QVERIFY(filled.findChild<QLabel *>(QStringLiteral("emptyReason"))->isHidden());
+}
+
+void TestIeHistory::escapeOrCancel_closesWithoutALink() {
+    for (const bool escape : {true, false}) {
+        Tfrm_iehistory dialog(nullptr, m_home.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        list(dialog)->setCurrentItem(list(dialog)->topLevelItem(0));
+        if (escape) {
+            list(dialog)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cancelButton")),
+                              Qt::LeftButton);
+        }
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(chosenlink(), QString());
+    }
 }
 
 QTEST_MAIN(TestIeHistory)
