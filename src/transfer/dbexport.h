@@ -40,6 +40,9 @@ struct DbExportOptions {
 // beyond the column lists become further columns after the listed ones, and a field that occurs more
 // than once in a row keeps every value, one per line.
 //
+// ChannelInfo has a primary key on "title" and the item table a plain index on "title" when the table
+// has that column; without one the index is left out and the export goes on.
+//
 // Channel values come from the channel's own top-level sections only (never from inside an item). Table
 // and column names are always quoted and values always bound by the engine, so no text of the document
 // becomes SQL. Everything is written in one transaction, and an export that fails after the file was
