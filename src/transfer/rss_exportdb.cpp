@@ -88,6 +88,8 @@ void Tfrm_exportdb::Button1Click() {
     StatusBarProgress progress(*StatusBar1);
     const DbExportOptions options{m_ui->fname->text(), m_ui->tablename->text(), formatVersion()};
     if (const platform::Status exported = DbExport::run(m_tree, *columns, options, progress); !exported) {
+        // The steps shown so far were undone with the file; the status line no longer claims them.
+        StatusBar1->clearMessage();
         platform::Prompts::error(exported.error());
         return;
     }
