@@ -35,6 +35,8 @@ const QString kTitle = QStringLiteral("title");
 // SQLite allows 2000 columns in a table; the column lists and the fields a channel carries stay well
 // below this, and a document with more distinct field names is refused before anything is written.
 constexpr qsizetype kMaxColumns = 1000;
+// Column names made from nested sections grow with the nesting; past this length a name is refused.
+constexpr qsizetype kMaxNameLength = 1024;
 // Bounds on a column file: it names columns, so a few hundred short lines at most.
 constexpr qint64 kMaxLineBytes = 4096;
 constexpr qsizetype kMaxLines = kMaxColumns;
@@ -98,25 +100,43 @@ private:
     QHash<QString, qsizetype> m_seen;
 };
 
-// The values of one row by column; a column given twice keeps both values, one per line.
+// The values of one row by column; a column given twice keeps both values, one per line. A row stops
+// taking fields once it would need more columns than a table can have, or a column name longer than a
+// name can sensibly be (a hostile document nested thousands of levels deep), so its memory stays bounded.
 class RowFields final {
 public:
+    enum class Problem { None, TooManyFields, NameTooLong };
+
     void add(const QString &column, const QString &value) {
+        if (m_problem != Problem::None) {
+            return;
+        }
         const QString key = foldedName(column);
         const auto found = m_index.constFind(key);
-        if (found == m_index.cend()) {
+        if (found != m_index.cend()) {
+            if (!value.isEmpty()) {
+                QString &joined = m_fields[*found].second;
+                if (!joined.isEmpty()) {
+                    joined.append(QLatin1Char('\n'));
+                }
+                joined.append(value);
+            }
+        } else if (column.size() > kMaxNameLength) {
+            m_problem = Problem::NameTooLong;
+        } else if (m_fields.size() >= kMaxColumns) {
+            m_problem = Problem::TooManyFields;
+        } else {
             m_index.insert(key, m_fields.size());
             m_fields.append({column, value});
-        } else if (!value.isEmpty()) {
-            QString &joined = m_fields[*found].second;
-            joined = joined.isEmpty() ? value : joined + QLatin1Char('\n') + value;
         }
     }
     const QList<std::pair<QString, QString>> &fields() const { return m_fields; }
+    Problem problem() const { return m_problem; }
 
 private:
     QList<std::pair<QString, QString>> m_fields;
     QHash<QString, qsizetype> m_index;
+    Problem m_problem = Problem::None;
 };
 
 // A section and what it holds as columns: the column itself gets the section's value (its text
@@ -128,7 +148,7 @@ void addSection(const TreeNode *section, const QString &column, RowFields &row) 
         QString column;
     };
     std::vector<Step> stack{{section, column}};
-    while (!stack.empty()) {
+    while (!stack.empty() && row.problem() == RowFields::Problem::None) {
         Step step = std::move(stack.back());
         stack.pop_back();
         QString value;
@@ -136,7 +156,10 @@ void addSection(const TreeNode *section, const QString &column, RowFields &row) 
         for (int i = 0; i < step.node->childCount(); ++i) {
             const TreeNode *child = step.node->child(i);
             if (child->childCount() == 0) {
-                value = hasValue ? value + QLatin1Char('\n') + textOf(child) : textOf(child);
+                if (hasValue) {
+                    value.append(QLatin1Char('\n'));
+                }
+                value.append(textOf(child));
                 hasValue = true;
             }
         }
@@ -148,8 +171,13 @@ void addSection(const TreeNode *section, const QString &column, RowFields &row) 
             const TreeNode *child = step.node->child(i);
             if (child->childCount() > 0) {
                 const bool attribute = child->text.starts_with('@');
-                stack.push_back({child, step.column + (attribute ? QString() : QStringLiteral("/")) +
-                                            columnName(textOf(child))});
+                QString below =
+                    step.column + (attribute ? QString() : QStringLiteral("/")) + columnName(textOf(child));
+                if (below.size() > kMaxNameLength) {
+                    row.add(below, QString()); // records the problem
+                    return;
+                }
+                stack.push_back({child, std::move(below)});
             }
         }
     }
@@ -232,6 +260,23 @@ QString tooManyColumns(const QString &table) {
         .arg(table);
 }
 
+// Why a row could not be made, or empty.
+QString rowProblem(const RowFields &row, const QString &table) {
+    switch (row.problem()) {
+    case RowFields::Problem::None:
+        return {};
+    case RowFields::Problem::TooManyFields:
+        return tooManyColumns(table);
+    case RowFields::Problem::NameTooLong:
+        break;
+    }
+    return DbExport::tr(
+               "The channel nests its fields too deeply, or names them too long, for the columns of the "
+               "table %1 (more than %2 characters).")
+        .arg(table)
+        .arg(kMaxNameLength);
+}
+
 Result<Plan> makePlan(const ChannelTree &tree, const DbExportColumns &columns, const QString &itemTable) {
     Plan plan;
     plan.inChannelRow.assign(size_t(tree.topLevelCount()), false);
@@ -253,6 +298,9 @@ Result<Plan> makePlan(const ChannelTree &tree, const DbExportColumns &columns, c
             }
         }
     }
+    if (const QString problem = rowProblem(plan.channelRow, kChannelInfo); !problem.isEmpty()) {
+        return Result<Plan>::failure(problem);
+    }
     for (const auto &field : plan.channelRow.fields()) {
         if (!plan.channelColumns.add(field.first)) {
             return Result<Plan>::failure(tooManyColumns(kChannelInfo));
@@ -270,6 +318,9 @@ Result<Plan> makePlan(const ChannelTree &tree, const DbExportColumns &columns, c
             continue;
         }
         const RowFields fields = itemRow(tree.topLevel(row));
+        if (const QString problem = rowProblem(fields, itemTable); !problem.isEmpty()) {
+            return Result<Plan>::failure(problem);
+        }
         for (const auto &field : fields.fields()) {
             if (!plan.itemColumns.add(field.first)) {
                 return Result<Plan>::failure(tooManyColumns(itemTable));

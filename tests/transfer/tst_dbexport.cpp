@@ -76,6 +76,8 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void missingColumnFile_refusedBeforeAnythingIsMade();
+    void hostileShapes_refusedBeforeAnythingIsMade_data();
+    void hostileShapes_refusedBeforeAnythingIsMade();
 
 private:
     std::unique_ptr<test::TestHome> m_home;
@@ -387,6 +389,38 @@ void TestDbExport::missingColumnFile_refusedBeforeAnythingIsMade() {
     const auto columns = DbExport::readColumnFiles();
     QVERIFY(!columns.ok());
     QCOMPARE(columns.error(), QStringLiteral("Serious error: data file not found, please reinstall program"));
+}
+
+void TestDbExport::hostileShapes_refusedBeforeAnythingIsMade_data() {
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nested 100000 levels deep") << 100000 << 1 << QStringLiteral("too deeply");
+    QTest::newRow("5000 different fields") << 1 << 5000 << QStringLiteral("1000");
+}
+
+// Every field name becomes a column: a document with more names than a table can hold, or nested so deep
+// that the names grow without end, is refused with a reason, quickly and before the file is made.
+void TestDbExport::hostileShapes_refusedBeforeAnythingIsMade() {
+    QFETCH(int, depth);
+    QFETCH(int, width);
+    QFETCH(QString, message);
+    ChannelTree tree = test::newChannelWithItems(1);
+    channel::TreeNode *item = tree.topLevel(9);
+    for (int i = 0; i < width; ++i) {
+        addSection(tree, item, ("field" + std::to_string(i)).c_str(), "v");
+    }
+    channel::TreeNode *node = item;
+    for (int level = 0; level < depth; ++level) {
+        tree.append(node, "value");
+        node = tree.append(node, "n");
+    }
+    const QString file = path("hostile.sqlite");
+    const platform::Status status = DbExport::run(tree, shippedColumns(), {file, QStringLiteral("items"), 40},
+                                                  platform::Progress::silent());
+    QVERIFY(!status.ok());
+    QVERIFY2(status.error().contains(message), qPrintable(status.error()));
+    QVERIFY(!QFile::exists(file));
 }
 
 QTEST_GUILESS_MAIN(TestDbExport)
