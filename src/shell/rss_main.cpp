@@ -18,6 +18,7 @@
 #include "shell/rss_config.h"
 #include "shell/rss_splash.h"
 #include "shell/workarea.h"
+#include "transfer/rss_exportdb.h"
 #include "ui_rss_main.h"
 
 #include <optional>
@@ -461,8 +462,12 @@ void Tmain::runValidatorDialog() {
 }
 
 void Tmain::runExportDialog(const channel::ChannelTree *tree) {
-    Q_UNUSED(tree)
-    notAvailable(tr("The database export is not available yet."));
+    transfer::Tfrm_exportdb dialog(this);
+    dialog.setLogo(logoPicture());
+    if (tree) {
+        dialog.setTree(tree->clone());
+    }
+    dialog.exec();
 }
 
 void Tmain::runUploadDialog(const QString &selectedFeed) {
