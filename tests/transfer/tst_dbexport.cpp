@@ -297,7 +297,8 @@ void TestDbExport::importedFeeds_loseNothing() {
     QFETCH(QString, value);
     const QString copy = path("feed.rss");
     QVERIFY(QFile::copy(feed, copy));
-    const feeds::RssImport::Result imported = feeds::RssImport::importFile(copy);
+    const feeds::RssImport::Result imported =
+        feeds::RssImport::importFile(copy, platform::Progress::silent());
     QVERIFY2(imported.ok, qPrintable(imported.error));
     ChannelTree tree;
     QVERIFY(channel::loadChannelDocument(tree, imported.outputPath));
