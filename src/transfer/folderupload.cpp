@@ -117,7 +117,8 @@ QString FolderUpload::outcomeText(const Result<int> &outcome, const QString &rem
     }
     const QString where =
         remoteFolder.trimmed().isEmpty() ? tr("the server's starting folder") : remoteFolder;
-    return tr("%n file(s) stored in %1.", nullptr, *outcome).arg(where);
+    return *outcome == 1 ? tr("1 file stored in %1.").arg(where)
+                         : tr("%1 files stored in %2.").arg(*outcome).arg(where);
 }
 
 } // namespace tidewell::transfer
