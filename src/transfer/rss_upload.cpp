@@ -7,6 +7,7 @@
 #include "ui_rss_upload.h"
 
 #include <QButtonGroup>
+#include <QStyle>
 
 namespace tidewell::transfer {
 
@@ -105,26 +106,29 @@ void Tfrm_upload::ftpdirChanged() {
     m_ui->rpath->setCurrentIndex(m_ui->rpath->count() - 1);
 }
 
+QTreeWidgetItem *Tfrm_upload::subdirectoryNode(QTreeWidgetItem *node, const QString &name) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (node->child(i)->text(0) == name) {
+            return node->child(i);
+        }
+    }
+    const QString base = node->data(0, kPathRole).toString();
+    auto *child = new QTreeWidgetItem(node, {name});
+    child->setData(0, kPathRole,
+                   QString((base == QLatin1String("/") ? QString() : base) + QLatin1Char('/') + name));
+    child->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    return child;
+}
+
 QTreeWidgetItem *Tfrm_upload::directoryNode(const QString &directory) {
     if (m_ui->ftpdir->topLevelItemCount() == 0) {
         auto *root = new QTreeWidgetItem(m_ui->ftpdir, {ftp1.server().host});
         root->setData(0, kPathRole, QStringLiteral("/"));
+        root->setIcon(0, style()->standardIcon(QStyle::SP_DriveNetIcon));
     }
     QTreeWidgetItem *node = m_ui->ftpdir->topLevelItem(0);
-    QString path;
     for (const QString &name : FeedUpload::directoryNames(directory)) {
-        path += QLatin1Char('/') + name;
-        QTreeWidgetItem *child = nullptr;
-        for (int i = 0; i < node->childCount() && !child; ++i) {
-            if (node->child(i)->text(0) == name) {
-                child = node->child(i);
-            }
-        }
-        if (!child) {
-            child = new QTreeWidgetItem(node, {name});
-            child->setData(0, kPathRole, QString(path));
-        }
-        node = child;
+        node = subdirectoryNode(node, name);
     }
     return node;
 }
@@ -144,17 +148,8 @@ void Tfrm_upload::showListing(const QString &directory) {
             delete node->takeChild(i);
         }
     }
-    const QString base = node->data(0, kPathRole).toString();
     for (const QString &name : std::as_const(listed)) {
-        bool known = false;
-        for (int i = 0; i < node->childCount() && !known; ++i) {
-            known = node->child(i)->text(0) == name;
-        }
-        if (!known) {
-            auto *child = new QTreeWidgetItem(node, {name});
-            const QString parent = base == QLatin1String("/") ? QString() : base;
-            child->setData(0, kPathRole, QString(parent + QLatin1Char('/') + name));
-        }
+        subdirectoryNode(node, name);
     }
     node->sortChildren(0, Qt::AscendingOrder);
     node->setExpanded(true);

@@ -47,7 +47,9 @@ protected:
 
 private:
     void showListing(const QString &directory);
+    // The tree's node of a remote directory, made with the nodes above it when missing.
     QTreeWidgetItem *directoryNode(const QString &directory);
+    QTreeWidgetItem *subdirectoryNode(QTreeWidgetItem *node, const QString &name);
     void clientStateChanged(platform::TransferClient::State state);
 
     std::unique_ptr<Ui::Tfrm_upload> m_ui;
