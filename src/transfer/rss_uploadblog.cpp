@@ -43,6 +43,12 @@ Tfrm_uploadblog::Tfrm_uploadblog(QWidget *parent, const QString &publishedFolder
     }
     m_ui->folder->setText(QDir::toNativeSeparators(publishedFolder));
     m_ui->filebar->setValue(0);
+    // What there is to send, before the user sends it.
+    if (const auto files = FolderUpload::filesBelow(publishedFolder)) {
+        m_ui->totalbar->setMaximum(int(files->size()));
+    } else {
+        m_ui->result->setText(files.error());
+    }
     m_ui->totalbar->setValue(0);
     connect(m_ui->Button1, &QPushButton::clicked, this, &Tfrm_uploadblog::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &Tfrm_uploadblog::Button2Click);
@@ -86,6 +92,7 @@ void Tfrm_uploadblog::Button1Click() {
     const platform::Result<int> stored =
         FolderUpload::run(ftp1, *server, m_publishedFolder, remote, progress);
     setUploading(false);
+    m_ui->filename->clear();
     m_ui->result->setText(FolderUpload::outcomeText(stored, remote));
 }
 
