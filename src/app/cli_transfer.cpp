@@ -1,11 +1,17 @@
 #include "app/cli_transfer.h"
 
+#include "platform/folders.h"
 #include "platform/transferclient.h"
 #include "platform/transferstatus.h"
+#include "transfer/feedupload.h"
+#include "transfer/folderupload.h"
 
+#include <optional>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <variant>
 
 namespace tidewell::app {
 
@@ -13,8 +19,9 @@ namespace {
 
 using platform::TransferClient;
 
-struct UploadArguments {
-    QString file;
+// The arguments of upload and upload-blog: one positional (FILE or FOLDER) and the login options.
+struct TransferArguments {
+    QString positional;
     QString server;
     QString user;
     QString passwordFile;
@@ -22,8 +29,8 @@ struct UploadArguments {
     bool acceptNewHostKey = false;
 };
 
-// Fills arguments from args; the reason when they do not make one upload.
-QString parseArguments(const QStringList &args, UploadArguments &arguments) {
+// Fills arguments from args; the reason when they do not make one command.
+QString parseArguments(const QStringList &args, TransferArguments &arguments) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (arg == QLatin1String("--accept-new-host-key")) {
@@ -40,14 +47,11 @@ QString parseArguments(const QStringList &args, UploadArguments &arguments) {
                 return QStringLiteral("'%1' needs a value.").arg(arg);
             }
             *value = args[++i];
-        } else if (arg.startsWith(QLatin1String("--")) || !arguments.file.isEmpty()) {
+        } else if (arg.startsWith(QLatin1String("--")) || !arguments.positional.isEmpty()) {
             return QStringLiteral("unexpected argument '%1'.").arg(arg);
         } else {
-            arguments.file = arg;
+            arguments.positional = arg;
         }
-    }
-    if (arguments.file.isEmpty() || arguments.server.isEmpty() || arguments.user.isEmpty()) {
-        return QStringLiteral("'upload' takes FILE, --server and --user.");
     }
     return {};
 }
@@ -66,7 +70,8 @@ std::optional<QString> readPassword(const QString &path, QTextStream &err) {
     return QString::fromUtf8(line);
 }
 
-int upload(const UploadArguments &arguments, QTextStream &out, QTextStream &err) {
+// The server to log in to, or the exit status when the arguments do not name one.
+std::variant<platform::TransferServer, int> serverOf(const TransferArguments &arguments, QTextStream &err) {
     auto server = platform::TransferServer::parse(arguments.server);
     if (!server) {
         err << "tidewell-cli: " << server.error() << '\n';
@@ -80,13 +85,12 @@ int upload(const UploadArguments &arguments, QTextStream &out, QTextStream &err)
         }
         server->password = *password;
     }
-    if (!QFileInfo(arguments.file).isFile()) {
-        err << "Cannot open file " << arguments.file << '\n';
-        return 1;
-    }
+    return *server;
+}
 
-    TransferClient client;
-    client.onQuestion = [&](TransferClient::Question question, const QString &text) {
+// Answers the client's questions from the options and prints its events, one line each.
+void attach(TransferClient &client, const TransferArguments &arguments, QTextStream &out, QTextStream &err) {
+    client.onQuestion = [&arguments, &err](TransferClient::Question question, const QString &text) {
         const bool accept =
             question == TransferClient::Question::UnknownHostKey && arguments.acceptNewHostKey;
         err << text << '\n'
@@ -101,28 +105,66 @@ int upload(const UploadArguments &arguments, QTextStream &out, QTextStream &err)
         out << line << '\n';
         out.flush();
     });
+}
 
-    const auto finish = [&](bool stored, const QString &reason) {
+int upload(const TransferArguments &arguments, QTextStream &out, QTextStream &err) {
+    const auto server = serverOf(arguments, err);
+    if (const int *status = std::get_if<int>(&server)) {
+        return *status;
+    }
+    if (!QFileInfo(arguments.positional).isFile()) {
+        err << "Cannot open file " << arguments.positional << '\n';
+        return 1;
+    }
+
+    TransferClient client;
+    attach(client, arguments, out, err);
+    const auto finish = [&](const platform::Status &result) {
         client.logout();
-        out << platform::transferOutcomeText(stored, reason) << '\n';
-        return stored ? 0 : 1;
+        out << platform::transferOutcomeText(result.ok(), result.error()) << '\n';
+        return result.ok() ? 0 : 1;
     };
-    client.login(*server);
+    client.login(std::get<platform::TransferServer>(server));
     if (const platform::Status loggedIn = client.waitWhileBusy(); !loggedIn) {
-        return finish(false, loggedIn.error());
+        return finish(loggedIn);
     }
     if (!arguments.directory.isEmpty()) {
         client.changeDirectory(arguments.directory);
         if (const platform::Status changed = client.waitWhileBusy(); !changed) {
-            return finish(false, changed.error());
+            return finish(changed);
         }
     }
-    const QString remote = TransferClient::remoteFilePath(client.currentDirectory(), arguments.file);
-    if (!client.store(remote, arguments.file)) {
-        return finish(false, QStringLiteral("Cannot open file %1").arg(arguments.file));
+    return finish(transfer::FeedUpload::storeInCurrentDirectory(client, arguments.positional));
+}
+
+// Prints the folder upload's status text for each file.
+class PrintedProgress final : public transfer::FolderUploadProgress {
+public:
+    explicit PrintedProgress(QTextStream &out) : m_out(out) {}
+    void status(const QString &text) override {
+        m_out << text << '\n';
+        m_out.flush();
     }
-    const platform::Status stored = client.waitWhileBusy();
-    return finish(stored.ok(), stored.error());
+
+private:
+    QTextStream &m_out;
+};
+
+int uploadBlog(const TransferArguments &arguments, QTextStream &out, QTextStream &err) {
+    const auto server = serverOf(arguments, err);
+    if (const int *status = std::get_if<int>(&server)) {
+        return *status;
+    }
+    const QString folder = arguments.positional.isEmpty()
+                               ? QDir(platform::Folders::userFolder()).filePath(QStringLiteral("published"))
+                               : arguments.positional;
+    TransferClient client;
+    attach(client, arguments, out, err);
+    PrintedProgress progress(out);
+    const platform::Result<int> stored = transfer::FolderUpload::run(
+        client, std::get<platform::TransferServer>(server), folder, arguments.directory, progress);
+    out << transfer::FolderUpload::outcomeText(stored, arguments.directory) << '\n';
+    return stored ? 0 : 1;
 }
 
 } // namespace
@@ -134,21 +176,37 @@ QString transferUsage() {
         "                         send FILE into the server's folder D (else the folder it starts in);\n"
         "                         ftps is FTP over explicit TLS. The password is the first line of F.\n"
         "                         A server's first SSH host key is refused unless --accept-new-host-key\n"
-        "                         is given; accepted keys are kept in known_hosts in the user folder.\n");
+        "                         is given; accepted keys are kept in known_hosts in the user folder.\n"
+        "  upload-blog --server [ftp|ftps|sftp]://HOST[:PORT] --user U [--password-file F] --dir D\n"
+        "         [--accept-new-host-key] [FOLDER]\n"
+        "                         send every file below FOLDER (else published/ in the user folder)\n"
+        "                         to the same place below the server's folder D, creating missing\n"
+        "                         folders; D without a leading / is below the folder the server starts\n"
+        "                         in. Stops at the first file that is not stored.\n");
 }
 
 bool runTransferCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err,
                         int &status) {
-    if (command != QLatin1String("upload")) {
+    const bool blog = command == QLatin1String("upload-blog");
+    if (!blog && command != QLatin1String("upload")) {
         return false;
     }
-    UploadArguments arguments;
-    if (const QString problem = parseArguments(args, arguments); !problem.isEmpty()) {
+    TransferArguments arguments;
+    QString problem = parseArguments(args, arguments);
+    if (problem.isEmpty() && !blog &&
+        (arguments.positional.isEmpty() || arguments.server.isEmpty() || arguments.user.isEmpty())) {
+        problem = QStringLiteral("'upload' takes FILE, --server and --user.");
+    }
+    if (problem.isEmpty() && blog &&
+        (arguments.server.isEmpty() || arguments.user.isEmpty() || arguments.directory.isEmpty())) {
+        problem = QStringLiteral("'upload-blog' takes --server, --user and --dir.");
+    }
+    if (!problem.isEmpty()) {
         err << "tidewell-cli: " << problem << "\nTry 'tidewell-cli --help'.\n";
         status = 2;
         return true;
     }
-    status = upload(arguments, out, err);
+    status = blog ? uploadBlog(arguments, out, err) : upload(arguments, out, err);
     return true;
 }
 

@@ -23,6 +23,8 @@ inline const SettingValue<qint32> loadarticle{kSettingsKey, QStringLiteral("load
 inline const SettingValue<QString> ftpServer{kFtpKey, QStringLiteral("sname")};
 inline const SettingValue<QString> ftpUser{kFtpKey, QStringLiteral("uname")};
 inline const SettingValue<QString> ftpPassword{kFtpKey, QStringLiteral("pw")};
+// "ftp", "ftps" (FTP over TLS) or "sftp"; absent on a fresh installation, which means FTP.
+inline const SettingValue<QString> ftpProtocol{kFtpKey, QStringLiteral("protocol")};
 
 // The interface language: "EXE" for the built-in one, or a language file's code.
 inline const SettingValue<QString> language{kLanguageKey, QStringLiteral("LocalizerExt")};

@@ -99,19 +99,26 @@ QString userSite() {
     return readText(settings::site, nullptr);
 }
 
-FtpDetails loadFtpDetails() {
-    FtpDetails details;
-    details.server = readText(settings::ftpServer, nullptr);
-    details.user = readText(settings::ftpUser, nullptr);
-    details.password = readText(settings::ftpPassword, nullptr);
-    return details;
+FtpDetailsLoad loadFtpDetails() {
+    FtpDetailsLoad load;
+    const std::optional<SettingsKey> key = SettingsStore().openKey(settings::kFtpKey, false, &load.error);
+    if (key) {
+        readTexts(*key,
+                  {{&settings::ftpServer, &load.details.server},
+                   {&settings::ftpUser, &load.details.user},
+                   {&settings::ftpPassword, &load.details.password},
+                   {&settings::ftpProtocol, &load.details.protocol}},
+                  &load.error);
+    }
+    return load;
 }
 
 bool saveFtpDetails(const FtpDetails &details, QString *error) {
     return writeTexts(settings::kFtpKey,
                       {{&settings::ftpServer, details.server},
                        {&settings::ftpUser, details.user},
-                       {&settings::ftpPassword, details.password}},
+                       {&settings::ftpPassword, details.password},
+                       {&settings::ftpProtocol, details.protocol}},
                       error);
 }
 

@@ -35,14 +35,21 @@ QString userName();
 // Blog publisher: "site"; absent or a read error gives empty.
 QString userSite();
 
-// FTP upload dialog: server, user and password ("sname", "uname", "pw"), absent values empty. The password
-// is kept as typed.
+// Upload windows: server, user, password and protocol ("sname", "uname", "pw", "protocol"), absent values
+// empty. The password is kept as typed.
 struct FtpDetails {
     QString server;
     QString user;
     QString password;
+    QString protocol;
 };
-FtpDetails loadFtpDetails();
+// What could be read, and the store's error when a value failed to read (it and the values after it stay
+// empty).
+struct FtpDetailsLoad {
+    FtpDetails details;
+    QString error;
+};
+FtpDetailsLoad loadFtpDetails();
 bool saveFtpDetails(const FtpDetails &details, QString *error);
 
 // The stored interface language ("LocalizerExt"): empty when none is stored.

@@ -19,6 +19,7 @@
 #include "shell/rss_splash.h"
 #include "shell/workarea.h"
 #include "transfer/rss_exportdb.h"
+#include "transfer/rss_upload.h"
 #include "ui_rss_main.h"
 
 #include <optional>
@@ -471,8 +472,9 @@ void Tmain::runExportDialog(const channel::ChannelTree *tree) {
 }
 
 void Tmain::runUploadDialog(const QString &selectedFeed) {
-    Q_UNUSED(selectedFeed)
-    notAvailable(tr("The feed upload is not available yet."));
+    transfer::Tfrm_upload dialog(this);
+    dialog.setSelectedFeed(selectedFeed);
+    dialog.exec();
 }
 
 void Tmain::openBlogTool(const QString &title) {

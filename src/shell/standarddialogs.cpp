@@ -3,6 +3,7 @@
 #include "feeds/rss_iehistory.h"
 #include "feeds/rss_validator.h"
 #include "shell/rss_busy.h"
+#include "transfer/rss_uploadblog.h"
 
 namespace tidewell::shell {
 
@@ -23,6 +24,11 @@ std::optional<QString> StandardDialogs::pickHistoryLink(QWidget *parent, const Q
 void StandardDialogs::runValidator(QWidget *parent, const QString &feedFile) {
     feeds::Tfrm_validator dialog(parent);
     dialog.setFeedname(feedFile);
+    dialog.exec();
+}
+
+void StandardDialogs::runBlogUpload(QWidget *parent, const QString &publishedFolder) {
+    transfer::Tfrm_uploadblog dialog(parent, publishedFolder);
     dialog.exec();
 }
 

@@ -18,6 +18,13 @@ QByteArray readFile(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 } // namespace
 
 // tidewell-cli upload run as a process against loopback servers.
@@ -27,6 +34,8 @@ class TestCliUpload final : public QObject {
 private Q_SLOTS:
     void upload_data();
     void upload();
+    void uploadBlog_data();
+    void uploadBlog();
 };
 
 void TestCliUpload::upload_data() {
@@ -110,6 +119,66 @@ void TestCliUpload::upload() {
     }
     if (storedAs.isEmpty() && exitCode == 1 && password == QLatin1String("wrong")) {
         QVERIFY2(out.contains(QLatin1String("Error : ")), qPrintable(out));
+    }
+}
+
+void TestCliUpload::uploadBlog_data() {
+    QTest::addColumn<QStringList>("serverArguments");
+    QTest::addColumn<bool>("folderGiven"); // else published/ of the user folder
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("folder given") << QStringList() << true << 0;
+    QTest::newRow("published folder of the user") << QStringList() << false << 0;
+    QTest::newRow("server refuses") << QStringList{QStringLiteral("--readonly")} << true << 1;
+}
+
+void TestCliUpload::uploadBlog() {
+    QFETCH(QStringList, serverArguments);
+    QFETCH(bool, folderGiven);
+    QFETCH(int, exitCode);
+
+    TestHome home;
+    Server server(Server::Protocol::Ftp, serverArguments);
+    QVERIFY2(server.started(), qPrintable(server.errorOutput()));
+    const QString folder = home.filePath(folderGiven ? QStringLiteral("site") : QStringLiteral("published"));
+    const QList<std::pair<QString, QByteArray>> files{
+        {QStringLiteral("index.htm"), "<html>\r\n</html>\r\n"},
+        {QStringLiteral("archive/months.htm"), "<p>May</p>\r\n"},
+        {QStringLiteral("images/logo.png"), QByteArray("\x89PNG\r\n\x1a\n\0", 9)}};
+    for (const auto &[name, bytes] : files) {
+        writeFile(folder + QLatin1Char('/') + name, bytes);
+    }
+    const QString passwordFile = home.filePath(QStringLiteral("password"));
+    writeFile(passwordFile, Server::password().toUtf8() + "\n");
+
+    QStringList arguments{QStringLiteral("upload-blog"),
+                          QStringLiteral("--server"),
+                          server.address(),
+                          QStringLiteral("--user"),
+                          Server::user(),
+                          QStringLiteral("--dir"),
+                          QStringLiteral("www/blog"),
+                          QStringLiteral("--password-file"),
+                          passwordFile};
+    if (folderGiven) {
+        arguments << folder;
+    }
+    QProcess cli;
+    cli.start(QStringLiteral(TIDEWELL_CLI), arguments);
+    QVERIFY(cli.waitForFinished(120000));
+    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    QVERIFY2(cli.exitCode() == exitCode, qPrintable(out + QString::fromUtf8(cli.readAllStandardError())));
+    const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    if (exitCode == 0) {
+        QCOMPARE(lines.last(), QStringLiteral("3 files stored in www/blog."));
+        for (const auto &[name, bytes] : files) {
+            QCOMPARE(readFile(server.filePath(QStringLiteral("www/blog/") + name)), bytes);
+        }
+    } else {
+        QVERIFY2(lines.last().startsWith(QLatin1String("Error : ")), qPrintable(out));
+        QVERIFY(!out.contains(QLatin1String("stored in")));
+        QVERIFY(!QFile::exists(server.filePath(QStringLiteral("www"))));
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -254,11 +255,24 @@ void TestMainWindow::upload_askedFirstAndPresetFromActiveWindow() {
     QVERIFY(m_prompts->asked()[0].text.startsWith("Make sure the current feed is up to date and saved."));
     QVERIFY(m_prompts->asked()[0].text.endsWith("Do you want to upload this feed now?"));
 
-    // Yes: on to the upload dialog (for now the box saying it is not there yet).
+    // Yes: the upload dialog, modal, with the active document's feed selected.
+    w.findChild<QMdiArea *>()->setActiveSubWindow(subs[0]);
     m_prompts->answer(platform::PromptAnswer::Yes);
+    QString shown;
+    QString selected;
+    QTimer::singleShot(0, &w, [&shown, &selected] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            shown = dialog->objectName();
+            if (auto *sfeed = dialog->findChild<QLineEdit *>("sfeed")) {
+                selected = sfeed->text();
+            }
+            dialog->close();
+        }
+    });
     action(w, "Uploadfeed1")->trigger();
-    QCOMPARE(m_prompts->asked().size(), 3);
-    QVERIFY(m_prompts->asked()[2].text.contains("upload"));
+    QCOMPARE(m_prompts->asked().size(), 2);
+    QCOMPARE(shown, QString("Tfrm_upload"));
+    QCOMPARE(selected, QString("/feeds/news.xml"));
 }
 
 void TestMainWindow::recentFiles_menuAndRestart() {

@@ -167,15 +167,19 @@ void TestUserSettings::readers() {
 }
 
 void TestUserSettings::ftpAndLanguage_roundTrip() {
-    QCOMPARE(loadFtpDetails().password, QString());
+    QCOMPARE(loadFtpDetails().details.password, QString());
     QString error;
-    QVERIFY(saveFtpDetails(
-        {QStringLiteral("ftp.example.org"), QStringLiteral("jo"), QStringLiteral("p\"w d")}, &error));
+    QVERIFY(saveFtpDetails({QStringLiteral("ftp.example.org"), QStringLiteral("jo"), QStringLiteral("p\"w d"),
+                            QStringLiteral("sftp")},
+                           &error));
     QVERIFY(storeLanguage(QStringLiteral("EXE"), &error));
-    const FtpDetails ftp = loadFtpDetails();
+    const FtpDetailsLoad load = loadFtpDetails();
+    QVERIFY(load.error.isEmpty());
+    const FtpDetails ftp = load.details;
     QCOMPARE(ftp.server, QStringLiteral("ftp.example.org"));
     QCOMPARE(ftp.user, QStringLiteral("jo"));
     QCOMPARE(ftp.password, QStringLiteral("p\"w d"));
+    QCOMPARE(ftp.protocol, QStringLiteral("sftp"));
     QCOMPARE(storedLanguage(), QStringLiteral("EXE"));
     // The password lives under the settings key's "ftp" subkey, not beside the user's details.
     QVERIFY(platform::SettingsStore().openKey(QStringLiteral("\\software\\hollicore\\tidewell\\FTP"), false));
