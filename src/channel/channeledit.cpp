@@ -130,6 +130,20 @@ EditRowAction editRowAction(const TreeNode *node) {
     return action;
 }
 
+TreeNode *addImageSection(ChannelTreeModel &model) {
+    const ChannelTree &tree = model.tree();
+    for (int i = 0; i < tree.topLevelCount(); ++i) {
+        if (upperAscii(tree.topLevel(i)->text) == "IMAGE") {
+            return nullptr;
+        }
+    }
+    TreeNode *image = model.appendNode(nullptr, "image", ChannelSectionNode);
+    for (const char *field : {"url", "title", "link", "width", "height", "description"}) {
+        model.appendNode(image, field, PlainNode);
+    }
+    return image;
+}
+
 ImageFields readImageFields(const TreeNode *node) {
     ImageFields fields;
     readSectionsByName<std::optional<QString>>(node, {{"TITLE", &fields.title},

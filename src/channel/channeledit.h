@@ -49,6 +49,10 @@ TreeNode *updateItem(ChannelTreeModel &model, TreeNode *editnode, const ItemFiel
 // the image section); false (nothing removed) otherwise.
 bool deleteSection(ChannelTreeModel &model, TreeNode *node);
 
+// "Add image section": appends a top-level "image" section with empty url, title, link, width, height
+// and description sections, and returns it; nullptr (nothing added) when the channel has one already.
+TreeNode *addImageSection(ChannelTreeModel &model);
+
 // What "Edit selected row" does with a node.
 struct EditRowAction {
     bool showChannelInformation = false; // fewer than three children

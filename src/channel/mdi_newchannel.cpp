@@ -28,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace tidewell::channel {
 
@@ -117,10 +118,21 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
     connect(m_ui->Deletesection1, &QAction::triggered, this, &Tchannelchild::Deletesection1Click);
     connect(m_ui->Editselectedrow1, &QAction::triggered, this, &Tchannelchild::Editselectedrow1Click);
     connect(m_ui->Validatefeed1, &QAction::triggered, this, &Tchannelchild::Validatefeed1Click);
+    connect(m_ui->Addimagesection1, &QAction::triggered, this, &Tchannelchild::Addimagesection1Click);
+    // The keyboard reaches the tree's commands too: Delete removes the selected section, Enter opens it.
+    auto *deleteKey =
+        new QShortcut(QKeySequence::Delete, m_ui->rsstree, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &Tchannelchild::Deletesection1Click);
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        auto *enterKey =
+            new QShortcut(QKeySequence(key), m_ui->rsstree, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enterKey, &QShortcut::activated, this, &Tchannelchild::rsstreeClick);
+    }
 
     m_treeMenu = new QMenu(this);
     m_treeMenu->addAction(m_ui->Deletesection1);
     m_treeMenu->addAction(m_ui->Editselectedrow1);
+    m_treeMenu->addAction(m_ui->Addimagesection1);
     m_treeMenu->addSeparator();
     m_treeMenu->addAction(m_ui->Validatefeed1);
     connect(m_ui->rsstree, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
@@ -435,6 +447,21 @@ void Tchannelchild::Deletesection1Click() {
     }
 }
 
+void Tchannelchild::Addimagesection1Click() {
+    if (m_exporting) {
+        return;
+    }
+    TreeNode *image = addImageSection(*channelModel());
+    if (!image) {
+        Prompts::information(
+            tr("This channel has an image section already; edit it with \"Edit selected row\"."));
+        return;
+    }
+    const QModelIndex index = channelModel()->indexFromNode(image);
+    m_ui->rsstree->setCurrentIndex(index);
+    openImageDialog(QPersistentModelIndex(index));
+}
+
 void Tchannelchild::SpeedButton7Click() {
     m_ui->rsstree->setUpdatesEnabled(false);
     m_ui->rsstree->expandAll();
@@ -598,7 +625,8 @@ void Tchannelchild::setEditingLocked(bool locked) {
     }
     m_ui->SpeedButton7->setEnabled(!locked);
     m_ui->SpeedButton8->setEnabled(!locked);
-    for (QAction *action : {m_ui->Deletesection1, m_ui->Editselectedrow1, m_ui->Validatefeed1}) {
+    for (QAction *action :
+         {m_ui->Deletesection1, m_ui->Editselectedrow1, m_ui->Addimagesection1, m_ui->Validatefeed1}) {
         action->setEnabled(!locked);
     }
 }

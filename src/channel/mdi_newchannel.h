@@ -83,6 +83,8 @@ private:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void rsstreeClick();
+    // Tree pop-up "Add image section": adds the image section and opens its dialog.
+    void Addimagesection1Click();
     void Editselectedrow1Click();
     void SpeedButton5Click();
     void SpeedButton6Click();

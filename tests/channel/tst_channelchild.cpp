@@ -7,6 +7,7 @@
 #include "channel/rssdate.h"
 #include "channel/ttreeviewex.h"
 #include "feeds/rss_validator.h"
+#include "keyboard.h"
 #include "platform/clock.h"
 #include "platform/guid.h"
 #include "platform/statusline.h"
@@ -150,6 +151,8 @@ private Q_SLOTS:
     void deleteSection_data();
     void deleteSection();
     void imageDialog_writesOnlyExistingFields();
+    void enterInTree_opensItemLikeDoubleClick();
+    void addImageSection_addsOnceAndOpensItsDialog();
     void expandAndCollapse();
     void category_enterAddsSortedAndSaves();
     void open_normalisesAndFillsBoxes();
@@ -498,25 +501,35 @@ void TestChannelChild::deleteSection_data() {
     QTest::addColumn<int>("row");        // top-level row of the selected node
     QTest::addColumn<bool>("valueNode"); // select its first child instead
     QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<bool>("deleteKey"); // the Delete key in the tree instead of the pop-up entry
 
     // Title (one value), image (three fields), Item - a (two fields)
-    QTest::newRow("channel section") << 0 << false << strings({"Title", "Image", "Item - a"});
-    QTest::newRow("value node") << 0 << true << strings({"Title", "Image", "Item - a"});
-    QTest::newRow("image section") << 1 << false << strings({"Title", "Item - a"});
-    QTest::newRow("item") << 2 << false << strings({"Title", "Image"});
+    QTest::newRow("channel section") << 0 << false << strings({"Title", "Image", "Item - a"}) << false;
+    QTest::newRow("value node") << 0 << true << strings({"Title", "Image", "Item - a"}) << false;
+    QTest::newRow("image section") << 1 << false << strings({"Title", "Item - a"}) << false;
+    QTest::newRow("item") << 2 << false << strings({"Title", "Image"}) << false;
+    QTest::newRow("Delete key, item") << 2 << false << strings({"Title", "Image"}) << true;
+    QTest::newRow("Delete key, channel section")
+        << 0 << false << strings({"Title", "Image", "Item - a"}) << true;
 }
 
 void TestChannelChild::deleteSection() {
     QFETCH(int, row);
     QFETCH(bool, valueNode);
     QFETCH(QStringList, remaining);
+    QFETCH(bool, deleteKey);
 
     auto window = openDocument(treeOf({"title", ">T", "image", ">url", ">>u", ">title", ">>t", ">link", ">>l",
                                        "item - a", ">title", ">>a", ">link", ">>la"}));
     const ChannelTree &tree = window->channelModel()->tree();
     const TreeNode *node = tree.topLevel(row);
     select(*window, valueNode ? node->firstChild() : node);
-    find<QAction>(window.get(), "Deletesection1")->trigger();
+    if (deleteKey) {
+        QVERIFY(test::focusField(find<QTreeView>(window.get(), "rsstree")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    } else {
+        find<QAction>(window.get(), "Deletesection1")->trigger();
+    }
 
     QCOMPARE(topTexts(tree), remaining);
     const bool refused = remaining.size() == 3;
@@ -551,6 +564,43 @@ void TestChannelChild::imageDialog_writesOnlyExistingFields() {
     QCOMPARE(shownWidth, 88); // no width field: the preset
     QCOMPARE(dump(tree).mid(2), (strings({"0|Image|1", "1|title|0", "2|New|0", "1|url|0",
                                           "2|http://u/a.png|0", "1|height|0", "2|50|0"})));
+}
+
+void TestChannelChild::enterInTree_opensItemLikeDoubleClick() {
+    auto window = openDocument(
+        treeOf({"Title", ">T", "Item - a", ">Title", ">>First", ">Link", ">>la", ">Author", ">>me"}));
+    select(*window, window->channelModel()->tree().topLevel(1));
+    QVERIFY(test::focusField(find<QTreeView>(window.get(), "rsstree")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    auto *tabs = find<QTabWidget>(window.get(), "PageControl1");
+    QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("editTab"));
+    QCOMPARE(find<QLineEdit>(window.get(), "u_title")->text(), QStringLiteral("First"));
+}
+
+void TestChannelChild::addImageSection_addsOnceAndOpensItsDialog() {
+    auto window = openDocument(treeOf({"Title", ">T", "Item - a", ">Title", ">>a"}));
+    const ChannelTree &tree = window->channelModel()->tree();
+    bool dialogShown = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<Tfrm_imageedit *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialogShown = true;
+        find<QLineEdit>(dialog, "url")->setText(QStringLiteral("http://site/logo.png"));
+        QTest::mouseClick(find<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+    });
+    find<QAction>(window.get(), "Addimagesection1")->trigger();
+    QVERIFY(dialogShown);
+    QCOMPARE(topTexts(tree), (strings({"Title", "Item - a", "image"})));
+    const TreeNode *image = tree.topLevel(2);
+    QCOMPARE(image->childCount(), 6);
+    QCOMPARE(image->child(0)->text, std::string("url"));
+    QCOMPARE(image->child(0)->childCount(), 1);
+    QCOMPARE(image->child(0)->firstChild()->text, std::string("http://site/logo.png"));
+
+    // A second image section is refused with a word why.
+    find<QAction>(window.get(), "Addimagesection1")->trigger();
+    QCOMPARE(tree.topLevelCount(), 3);
+    QCOMPARE(m_prompts->asked().size(), 1);
 }
 
 void TestChannelChild::expandAndCollapse() {
