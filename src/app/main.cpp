@@ -14,7 +14,7 @@ int main(int argc, char *argv[]) {
 
     tidewell::platform::QtPrompts prompts;
     tidewell::platform::Prompts::install(&prompts);
-    tidewell::platform::ShellOpen::setHandler([](const QUrl &url) { QDesktopServices::openUrl(url); });
+    tidewell::platform::ShellOpen::setOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 
     const QStringList arguments = QApplication::arguments().mid(1);
     tidewell::shell::Tmain window(arguments);

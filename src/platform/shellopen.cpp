@@ -3,20 +3,29 @@
 namespace tidewell::platform {
 
 namespace {
-std::function<void(const QUrl &)> &handler() {
-    static std::function<void(const QUrl &)> fn;
+std::function<bool(const QUrl &)> &opener() {
+    static std::function<bool(const QUrl &)> fn;
     return fn;
 }
 } // namespace
 
-void ShellOpen::open(const QUrl &url) {
-    if (handler()) {
-        handler()(url);
-    }
+bool ShellOpen::open(const QUrl &url) {
+    return opener() && opener()(url);
 }
 
-void ShellOpen::setHandler(std::function<void(const QUrl &)> fn) {
-    handler() = std::move(fn);
+void ShellOpen::setOpener(std::function<bool(const QUrl &)> fn) {
+    opener() = std::move(fn);
+}
+
+void ShellOpen::setHandler(std::function<void(const QUrl &)> handler) {
+    if (!handler) {
+        opener() = nullptr;
+        return;
+    }
+    opener() = [handler = std::move(handler)](const QUrl &url) {
+        handler(url);
+        return true;
+    };
 }
 
 } // namespace tidewell::platform

@@ -385,8 +385,12 @@ void Tmain::FeedValidator1Click() {
 
 void Tmain::Help2Click() {
     // The manual ships in the program folder, so it opens whatever the current directory is.
-    platform::ShellOpen::open(
-        QUrl::fromLocalFile(platform::Folders::programFile(QStringLiteral("tidewell.html"))));
+    const QString manual = platform::Folders::programFile(QStringLiteral("tidewell.html"));
+    if (!platform::ShellOpen::open(QUrl::fromLocalFile(manual))) {
+        platform::Prompts::information(
+            tr("No web browser could be started to show the manual. Open this file in a browser:\n%1")
+                .arg(manual));
+    }
 }
 
 void Tmain::Tidewellforums1Click() {

@@ -411,6 +411,15 @@ void TestMainWindow::help_opensManualFromProgramFolder() {
     QVERIFY(QFile::exists(opened[0].toLocalFile()));
     QCOMPARE(opened[1].scheme(), QString("https"));
     QCOMPARE(action(w, "Help2")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // With no browser to open it, the manual's path is given instead.
+    platform::ShellOpen::setOpener([](const QUrl &) { return false; });
+    test::ScriptedPrompts prompts;
+    prompts.answer(platform::PromptAnswer::Ok);
+    action(w, "Help2")->trigger();
+    QCOMPARE(prompts.asked().size(), 1);
+    QVERIFY(prompts.lastText().contains(platform::Folders::programFile("tidewell.html")));
+    platform::ShellOpen::setHandler({});
 }
 
 void TestMainWindow::exit_closesChildrenAndEnds() {
