@@ -58,8 +58,20 @@ QString bodyOfHtmlDocument(const QString &html) {
     if (open < 0) {
         return html;
     }
-    const qsizetype start = html.indexOf(QLatin1Char('>'), open);
-    if (start < 0) {
+    // The tag ends at the first '>' outside a quoted attribute value.
+    qsizetype start = open;
+    QChar quote;
+    for (; start < html.size(); ++start) {
+        const QChar c = html.at(start);
+        if (!quote.isNull()) {
+            quote = c == quote ? QChar() : quote;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('>')) {
+            break;
+        }
+    }
+    if (start >= html.size()) {
         return html;
     }
     qsizetype end = html.lastIndexOf(QLatin1String("</body>"), -1, Qt::CaseInsensitive);
@@ -125,6 +137,9 @@ QString plainTextOfHtml(const QString &html) {
             }
             if ((name == QLatin1String("br") || (closing && isLineBreakingTag(name))) &&
                 !text.endsWith(QLatin1Char('\n'))) {
+                if (text.endsWith(QLatin1Char(' '))) {
+                    text.chop(1);
+                }
                 text += QLatin1Char('\n');
             }
             continue;
@@ -140,8 +155,9 @@ QString plainTextOfHtml(const QString &html) {
                 }
             }
         }
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
-            // Line ends in the source are blanks in the page.
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
+            c == QLatin1Char('\t')) {
+            // A run of blanks and line ends in the source is one blank in the page.
             if (!text.isEmpty() && !text.endsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char('\n'))) {
                 text += QLatin1Char(' ');
             }
