@@ -250,7 +250,7 @@ Result<qint64> BlogEntries::addAll(const QList<EntryDraft> &drafts) {
     return id;
 }
 
-Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft) {
+Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft, const QString &expectedGuid) {
     if (Status connected = connect(); !connected) {
         return Result<bool>::failure(connected.error());
     }
@@ -262,6 +262,15 @@ Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft) {
     const Result<bool> found = findEntry(cursor, EntryTable::Active, id);
     if (!found || !*found) {
         return found;
+    }
+    if (!expectedGuid.isEmpty()) {
+        const Result<QString> guid = cursor.fieldText(QStringLiteral("guid"));
+        if (!guid) {
+            return Result<bool>::failure(guid.error());
+        }
+        if (*guid != expectedGuid) {
+            return false;
+        }
     }
     Status status = cursor.edit();
     if (status) {

@@ -91,8 +91,10 @@ public:
     // Several entries added as one command (one transaction). The id of the last.
     platform::Result<qint64> addAll(const QList<EntryDraft> &drafts);
     // Save changes: title, link, category, body, author, link description and a new guid; the date
-    // fields stay.
-    platform::Result<bool> saveChanges(qint64 id, const EntryDraft &draft);
+    // fields stay. With expectedGuid given, an entry with that id but another guid (the edited entry
+    // was deleted, moved or renumbered since it was read) counts as not found, so its text never lands
+    // on another entry.
+    platform::Result<bool> saveChanges(qint64 id, const EntryDraft &draft, const QString &expectedGuid = {});
     // Delete, Archive, Restore: the move (or delete) and the renumbering of both tables as one
     // transaction, then the compaction.
     platform::Result<bool> remove(qint64 id, RepairProgress &progress);
