@@ -135,8 +135,7 @@ QString plainTextOfHtml(const QString &html) {
                 i = closeEnd < 0 ? n : closeEnd + 1;
                 continue;
             }
-            if ((name == QLatin1String("br") || (closing && isLineBreakingTag(name))) &&
-                !text.endsWith(QLatin1Char('\n'))) {
+            if (isLineBreakingTag(name) && !text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
                 if (text.endsWith(QLatin1Char(' '))) {
                     text.chop(1);
                 }

@@ -21,8 +21,8 @@ void TstEntryText::plainTextOfHtml_data() {
     QTest::addColumn<QString>("plain");
     QTest::newRow("references") << "<p>Fish &amp; chips &lt;3 &#233;t&#xE9; &nbsp;x &bogus; &</p>"
                                 << QString::fromUtf8("Fish & chips <3 été \xc2\xa0x &bogus; &");
-    QTest::newRow("blocks and breaks") << "<h1>Title</h1>\r\n  <p>one<br>two</p><div>three</div>"
-                                       << "Title\none\ntwo\nthree";
+    QTest::newRow("blocks and breaks") << "<h1>Title</h1>\r\n  <p>one<br>two</p>four<div>three</div>"
+                                       << "Title\none\ntwo\nfour\nthree";
     QTest::newRow("script, style, comment")
         << "<style>p{color:red}</style><script>if (a<b) x();</script><!-- <p>no</p> -->Seen"
         << "Seen";
