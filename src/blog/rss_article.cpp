@@ -149,8 +149,9 @@ Tfrm_article::Tfrm_article(QWidget *parent)
     m_ui->editor->textEdit()->installEventFilter(this);
     m_ui->Splitter1->setStretchFactor(0, 1);
     m_ui->Splitter1->setStretchFactor(1, 0);
-    m_ui->Splitter1->setSizes({700, 330});
-    m_ui->listPane->setMinimumWidth(m_ui->MonthCalendar1->sizeHint().width());
+    m_ui->Splitter1->setSizes({620, 400});
+    // Room for the calendar and for the entries' titles beside their dates.
+    m_ui->listPane->setMinimumWidth(std::max(320, m_ui->MonthCalendar1->minimumSizeHint().width()));
 
     const QStyle *look = style();
     const std::pair<QAbstractButton *, BlogIcon> pictured[] = {
@@ -189,10 +190,12 @@ Tfrm_article::Tfrm_article(QWidget *parent)
         const QFontMetrics metrics = list->fontMetrics();
         QHeaderView *header = list->header();
         header->setStretchLastSection(true);
-        header->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("00000")) + 12);
-        header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + 12);
-        header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 12);
-        header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("Author name")));
+        header->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("00")));
+        const int icon = list->iconSize().isValid() ? list->iconSize().width() : 16;
+        header->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("0000")) + icon + 12);
+        header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + 8);
+        header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 8);
+        header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("Author")) + 12);
     }
 
     for (const int size : kFontSizes) {
