@@ -506,7 +506,8 @@ void Tfrm_article::Editselectedentry1Click() {
     m_ui->blogtitle->setText(entry.row.title);
     m_ui->blogcategory->setCurrentText(entry.category);
     m_ui->idlabel->setText(QString::number(entry.row.id));
-    m_ui->editor->setHtml(entry.blogtext);
+    // The line end stored after the last line is no text of the entry's.
+    m_ui->editor->setHtml(entry.blogtext.trimmed());
     m_ui->author->setText(entry.row.author);
     m_ui->linkdes->setText(entry.linkdes);
 }
