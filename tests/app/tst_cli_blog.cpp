@@ -69,9 +69,8 @@ void TestCliBlog::commands_workOnTheUsersBlog() {
     QCOMPARE(listed.status, 0);
     // Dates as stored, yyyy-MM-dd.
     const QRegularExpression date(QStringLiteral("\\b\\d{4}-\\d\\d-\\d\\d\\b"));
-    QCOMPARE(
-        listed.out,
-        QStringLiteral("blogtable\t1\t%1\tOne\nblogtable\t2\t%1\tThree\narchived\t1\t%1\tTwo\n").arg(today));
+    QCOMPARE(listed.out.replace(date, QStringLiteral("D")),
+             QStringLiteral("blogtable\t1\tD\tOne\nblogtable\t2\tD\tThree\narchived\t1\tD\tTwo\n"));
     QCOMPARE(cli(blogArgs({"restore", "1"})).status, 0);
     QCOMPARE(cli(blogArgs({"delete", "1"})).status, 0);
     QCOMPARE(cli(blogArgs({"repair"})).status, 0);
