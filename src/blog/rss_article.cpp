@@ -2,22 +2,20 @@
 
 #include "blog/blogicons.h"
 #include "blog/entrytext.h"
+#include "blog/repairstatus.h"
 #include "blog/rss_blogconfig.h"
 #include "channel/articleeditor.h"
 #include "channel/articleicons.h"
 #include "channel/categoryfile.h"
 #include "platform/clock.h"
 #include "platform/dialogseams.h"
-#include "platform/eventpump.h"
 #include "platform/folders.h"
 #include "platform/prompts.h"
-#include "platform/statusline.h"
 #include "platform/usersettings.h"
 #include "ui_rss_article.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -40,7 +38,6 @@ namespace {
 
 const QString kCategoriesFile = QStringLiteral("blogcats.dat");
 constexpr int kFontSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 33, 36, 40, 48};
-constexpr int kStatusIntervalMs = 50;
 
 // The HTML font size step (1 to 7) that a point size falls into.
 int fontSizeStep(int points) {
@@ -54,46 +51,6 @@ int fontSizeStep(int points) {
     }
     return 7;
 }
-
-// Repair's progress on the main window's status line: the record count at most every 50 ms (a text per
-// record would cost more than the renumbering), with pending window events run in between; the
-// compaction text without the time.
-class StatusLineRepairProgress final : public RepairProgress {
-public:
-    void status(const QString &text) override {
-        m_text = text;
-        if (!m_shown.isValid() || m_shown.elapsed() >= kStatusIntervalMs) {
-            show();
-        }
-        platform::letPendingEventsRun();
-    }
-    void setMaximum(int maximum) override { platform::StatusLine::current().setProgressMaximum(maximum); }
-    void setPosition(int position) override {
-        m_position = position;
-        if (position == 0) {
-            platform::StatusLine::current().setProgressPosition(0);
-        }
-    }
-    void compactionText(const QString &text) override {
-        if (!m_text.isEmpty()) {
-            show();
-        }
-        platform::StatusLine::current().setStatusText(text);
-        platform::letPendingEventsRunNow();
-    }
-
-private:
-    void show() {
-        platform::StatusLine::current().statusmsg(m_text);
-        platform::StatusLine::current().setProgressPosition(m_position);
-        m_text.clear();
-        m_shown.start();
-    }
-
-    QString m_text;
-    int m_position = 0;
-    QElapsedTimer m_shown;
-};
 
 // The line edit the keyboard is in: a text box, or the box of an editable drop-down list.
 QLineEdit *focusedLineEdit(QWidget *focus) {
@@ -523,7 +480,7 @@ void Tfrm_article::Createnewentry1Click() {
 
 template <typename Command> void Tfrm_article::runRepairing(Command command) {
     m_busy = true;
-    StatusLineRepairProgress progress;
+    RepairStatus progress;
     const QString error = command(progress).error();
     m_busy = false;
     failed(error);

@@ -9,6 +9,7 @@
 #include "platform/dbconnection.h"
 #include "platform/dbcursor.h"
 #include "platform/settingsvalues.h"
+#include "recordingstatusline.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -177,7 +178,13 @@ void TstBlogWindows::archiveAndRestore_renumberBothLists() {
     }
     const QString guidA = stored(EntryTable::Active, 1)->guid;
     selectRow(w, "bloglist", 0);
+    test::RecordingStatusLine status;
     trigger(w, "Togglearchivestatus1");
+    // The renumbering's count with the time, then the compaction without it, then the line cleared.
+    QVERIFY(!status.messages.isEmpty());
+    QVERIFY(status.messages.constLast().startsWith(QStringLiteral("Scanning record #")));
+    QCOMPARE(status.calls.mid(status.calls.size() - 2),
+             QStringList({QStringLiteral("text:Compacting database.."), QStringLiteral("text:")}));
     selectRow(w, "bloglist", 1);
     trigger(w, "Togglearchivestatus1");
     QCOMPARE(rowsOf(w, "bloglist"), QStringList({QStringLiteral("1:B")}));
