@@ -86,6 +86,27 @@ QString bodyOfHtmlDocument(const QString &html) {
     return body;
 }
 
+QString withoutEditorStyles(const QString &html) {
+    // In the editor's HTML a quote inside text is written as &quot;, so style="..." is always an attribute.
+    static const QRegularExpression attribute(QStringLiteral(" style=\"([^\"]*)\""));
+    static const QRegularExpression noise(
+        QStringLiteral("\\s*(-qt-[a-z-]+:[^;]*|(margin-(top|bottom|left|right)|text-indent):0px);"));
+    QString out;
+    out.reserve(html.size());
+    qsizetype last = 0;
+    for (QRegularExpressionMatchIterator it = attribute.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        out += QStringView(html).mid(last, match.capturedStart() - last);
+        const QString style = match.captured(1).remove(noise).trimmed();
+        if (!style.isEmpty()) {
+            out += QStringLiteral(" style=\"") + style + QLatin1Char('"');
+        }
+        last = match.capturedEnd();
+    }
+    out += QStringView(html).mid(last);
+    return out;
+}
+
 QString crlfLines(const QString &text) {
     if (text.isEmpty()) {
         return text;

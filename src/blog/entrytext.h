@@ -10,6 +10,10 @@ namespace tidewell::blog {
 // out); a fragment without a body tag is returned as it is.
 QString bodyOfHtmlDocument(const QString &html);
 
+// The editor's HTML without what only the editor reads: its own "-qt-" style properties and the zero
+// margins and indents it writes on every paragraph; a style attribute left empty goes too.
+QString withoutEditorStyles(const QString &html);
+
 // The body as "blogtext" keeps it: every line ending in CR LF, the last one too; empty stays empty.
 QString crlfLines(const QString &text);
 

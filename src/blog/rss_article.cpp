@@ -404,7 +404,7 @@ EntryDraft Tfrm_article::draftFromFields() const {
     draft.category = m_ui->blogcategory->currentText();
     draft.link = m_ui->articlelink->text();
     draft.linkdes = m_ui->linkdes->text();
-    draft.html = bodyOfHtmlDocument(m_ui->editor->html());
+    draft.html = withoutEditorStyles(bodyOfHtmlDocument(m_ui->editor->html()));
     draft.plainText = m_ui->editor->plainText();
     return draft;
 }

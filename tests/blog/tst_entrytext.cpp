@@ -14,6 +14,7 @@ private Q_SLOTS:
     void crlfLines_data();
     void crlfLines();
     void bodyOfHtmlDocument_takesTheBodyOnly();
+    void withoutEditorStyles_keepsWhatShows();
 };
 
 void TstEntryText::plainTextOfHtml_data() {
@@ -66,6 +67,19 @@ void TstEntryText::bodyOfHtmlDocument_takesTheBodyOnly() {
     // A '>' inside a quoted attribute value does not end the body tag.
     QCOMPARE(bodyOfHtmlDocument(document), QStringLiteral("<p>Hi</p>"));
     QCOMPARE(bodyOfHtmlDocument(QStringLiteral("<p>fragment</p>")), QStringLiteral("<p>fragment</p>"));
+}
+
+void TstEntryText::withoutEditorStyles_keepsWhatShows() {
+    const QString editor = QStringLiteral(
+        "<p align=\"center\" style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
+        "-qt-block-indent:0; text-indent:0px;\">Fish &quot;style=\"x\"&quot;<br /><span style=\" "
+        "font-weight:700; color:#ff0000;\">bold</span></p>\n<p style=\"-qt-paragraph-type:empty; "
+        "margin-top:12px; "
+        "margin-left:0px;\"><br /></p>");
+    QCOMPARE(
+        withoutEditorStyles(editor),
+        QStringLiteral("<p align=\"center\">Fish &quot;style=\"x\"&quot;<br /><span style=\"font-weight:700; "
+                       "color:#ff0000;\">bold</span></p>\n<p style=\"margin-top:12px;\"><br /></p>"));
 }
 
 QTEST_GUILESS_MAIN(TstEntryText)
