@@ -8,7 +8,17 @@
 //              id and modifiedat, post) in one transaction, then DbConnection::compact
 //     shell    on a copy of the same file: one UPDATE of every row in one transaction, then VACUUM
 //     check    DbConnection::repair (the integrity check after the compaction), for the record
+//
+//   and the same through the blog tool's logic (BlogEntries), on a blog database made from the shipped
+//   schema, both entry tables in use:
+//     add      N entries with BlogEntries::addAll (the program fills id, date, guid, month, Year,
+//              shortblogtext) in one transaction
+//     shell    `sqlite3 FILE < dump.sql`: the rows our add stored, as the shell's own .dump of them
+//     repair   BlogEntries::repair: both tables renumbered in one transaction, compacted, checked
+//     shell    on a copy: one UPDATE of each table in one transaction, then VACUUM
 
+#include "blog/blogdatabase.h"
+#include "blog/blogentries.h"
 #include "platform/dbconnection.h"
 #include "platform/dbcursor.h"
 
@@ -316,6 +326,144 @@ QString ratio(const Span &a, const Span &b) {
     return QStringLiteral("%1/%2").arg(a.cpu / b.cpu, 0, 'f', 2).arg(a.wall / b.wall, 0, 'f', 2);
 }
 
+// The same entries as the blog tool's writer gives them.
+tidewell::blog::EntryDraft draft(int i) {
+    const QVariantList values = entry(i);
+    tidewell::blog::EntryDraft d;
+    d.author = values.at(3).toString();
+    d.title = values.at(4).toString();
+    d.category = values.at(5).toString();
+    d.link = values.at(6).toString();
+    d.linkdes = values.at(7).toString();
+    d.html = values.at(8).toString();
+    d.plainText = values.at(9).toString() + text(" And the rest of the text, which the summary leaves out.");
+    return d;
+}
+
+// A blog database of count entries added through BlogEntries in a fresh user folder; the time of the add.
+Span blogAdd(const QString &home, int count) {
+    QDir(home).removeRecursively();
+    QDir().mkpath(home);
+    qputenv("TIDEWELL_HOME", QFile::encodeName(home));
+    check(tidewell::blog::BlogDatabase::ensureExists());
+    QList<tidewell::blog::EntryDraft> drafts;
+    drafts.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        drafts.append(draft(i));
+    }
+    const Stopwatch watch;
+    tidewell::blog::BlogEntries entries(tidewell::blog::BlogDatabase::path());
+    const auto added = entries.addAll(drafts);
+    if (!added) {
+        fail(added.error());
+    }
+    entries.disconnect();
+    return watch.elapsed();
+}
+
+// What a blog's life leaves: every fifth entry archived, every tenth deleted (not timed).
+void ageBlog(const QString &path) {
+    DbConnection connection;
+    connection.setFile(path);
+    check(connection.connect());
+    check(connection.executeScript(
+        text("BEGIN; INSERT INTO archived SELECT * FROM blogtable WHERE rowid % 5 = 0; "
+             "DELETE FROM blogtable WHERE rowid % 5 = 0 OR rowid % 10 = 1; COMMIT;")));
+}
+
+struct BlogRow {
+    int count = 0;
+    Span add = Span::worst(), shellAdd = Span::worst(), repair = Span::worst(), shellRepair = Span::worst();
+    double mb = 0;
+};
+
+BlogRow blogRow(const QDir &dir, int count) {
+    BlogRow row;
+    row.count = count;
+    const QString home = dir.filePath(text("home"));
+    const QString path = QDir(home).filePath(text("blog/blogdata.sqlite"));
+    const QString dump = dir.filePath(text("dump.sql"));
+    for (int run = 0; run < kRuns; ++run) {
+        row.add = std::min(row.add, blogAdd(home, count));
+        if (run == 0) {
+            // The shell's input: its own dump of the rows our add stored, in the same file mode.
+            QProcess process;
+            process.setStandardOutputFile(dump);
+            process.start(text("sqlite3"), {path, text(".dump")});
+            if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+                fail(text("sqlite3 .dump failed"));
+            }
+            QFile file(dump);
+            if (!file.open(QIODevice::ReadWrite)) {
+                fail(text("cannot read ") + dump);
+            }
+            const QByteArray sql = file.readAll();
+            file.seek(0);
+            file.write("PRAGMA journal_mode = WAL;\n" + sql);
+        }
+        const QString shellFile = dir.filePath(text("shell-blog.sqlite"));
+        QFile::remove(shellFile);
+        row.shellAdd = std::min(row.shellAdd, shell(shellFile, dump));
+        QFile::remove(shellFile);
+    }
+    ageBlog(path);
+    row.mb = double(QFileInfo(path).size()) / 1048576.0;
+    const QString original = dir.filePath(text("aged.sqlite"));
+    copyFile(path, original);
+    const QString theirs = dir.filePath(text("theirs.sqlite"));
+    const QString shellUpdate = text("BEGIN; ") + [] {
+        QString sql;
+        for (const auto &[table, archived] : {std::pair{"blogtable", "0"}, std::pair{"archived", "1"}}) {
+            sql += text("UPDATE ") + text(table) +
+                   text(" SET id = r.n, modifiedat = '2026-12-10 20:00:00', archived = ") + text(archived) +
+                   text(" FROM (SELECT rowid AS rid, row_number() OVER (ORDER BY rowid) AS n FROM ") +
+                   text(table) + text(") AS r WHERE ") + text(table) + text(".rowid = r.rid; ");
+        }
+        return sql;
+    }() + text("COMMIT; VACUUM;");
+    for (int run = 0; run < kRuns; ++run) {
+        copyFile(original, path);
+        copyFile(original, theirs);
+        tidewell::blog::BlogEntries entries(path);
+        const Stopwatch watch;
+        check(entries.repair(tidewell::blog::RepairProgress::silent()));
+        entries.disconnect();
+        row.repair = std::min(row.repair, watch.elapsed());
+        row.shellRepair = std::min(row.shellRepair, shell(theirs, QString(), shellUpdate));
+    }
+    QDir(home).removeRecursively();
+    QFile::remove(dump);
+    QFile::remove(original);
+    QFile::remove(theirs);
+    return row;
+}
+
+void blogRows(const QDir &dir, const QList<int> &counts) {
+    std::printf("\nThrough the blog logic (BlogEntries; repair = renumber both tables + compact + check):\n");
+    std::printf("%7s | %-11s %-11s %-9s | %-11s %-11s %-9s | %6s\n", "entries", "add", "shell", "ratio",
+                "repair", "shell", "ratio", "MB");
+    QList<BlogRow> rows;
+    for (const int count : counts) {
+        const BlogRow row = blogRow(dir, count);
+        std::printf("%7d | %-11s %-11s %-9s | %-11s %-11s %-9s | %6.1f\n", count,
+                    qPrintable(cpuWall(row.add)), qPrintable(cpuWall(row.shellAdd)),
+                    qPrintable(ratio(row.add, row.shellAdd)), qPrintable(cpuWall(row.repair)),
+                    qPrintable(cpuWall(row.shellRepair)), qPrintable(ratio(row.repair, row.shellRepair)),
+                    row.mb);
+        std::fflush(stdout);
+        rows.append(row);
+    }
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const BlogRow &a = rows.at(i - 1);
+        const BlogRow &b = rows.at(i);
+        std::printf(
+            "growth %d -> %d entries (x%.0f), cpu/wall: add x%s, repair x%s; shell: add x%s, repair x%s\n",
+            a.count, b.count, double(b.count) / a.count, qPrintable(ratio(b.add, a.add)),
+            qPrintable(ratio(b.repair, a.repair)), qPrintable(ratio(b.shellAdd, a.shellAdd)),
+            qPrintable(ratio(b.shellRepair, a.shellRepair)));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -415,6 +563,7 @@ int main(int argc, char **argv) {
             qPrintable(ratio(b.repair(), a.repair())), qPrintable(ratio(b.shellAdd, a.shellAdd)),
             qPrintable(ratio(b.shellRepair, a.shellRepair)));
     }
+    blogRows(dir, counts);
     std::printf(
         "Times in ms as cpu/wall (best of %d by CPU time). Targets: add <= 2x the shell's inserts, repair "
         "(renumber + compact) <= 1.5x the shell's UPDATE + VACUUM, 10x the entries at most 12x the "

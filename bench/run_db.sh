@@ -2,7 +2,8 @@
 # Builds the database benchmark in an optimised build of its own and runs it: adding 10,000 and 100,000
 # blog entries (or the counts given as arguments) through the engine in one transaction, and the blog's
 # Repair (renumber every entry in one transaction, compact), each beside SQLite's own shell (package
-# sqlite3) doing the same on the same rows or a copy of the same file. Files go to $TMPDIR.
+# sqlite3) doing the same on the same rows or a copy of the same file; then the same through the blog
+# tool's logic (BlogEntries) on a blog database with both entry tables in use. Files go to $TMPDIR.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TIDEWELL_BENCH_BUILD:-$root/build-bench}"

@@ -1,5 +1,6 @@
 #include "app/clicommands.h"
 
+#include "app/cli_blog.h"
 #include "app/cli_export.h"
 #include "app/cli_feeds.h"
 #include "app/cli_transfer.h"
@@ -95,7 +96,7 @@ QString cliUsage() {
                "text\n"
                "                         (kind 0 plain, 1 channel section, 2 item); lines deeper than 32\n"
                "                         levels have 32 TABs and start with (level N)\n") +
-           feedsUsage() + transferUsage() + exportUsage() +
+           feedsUsage() + transferUsage() + exportUsage() + blogUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"
                           "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
@@ -145,6 +146,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
         return status;
     }
     if (int status = CliOk; runExportCommand(command, rest, out, err, status)) {
+        return status;
+    }
+    if (int status = CliOk; runBlogCommand(command, rest, out, err, status)) {
         return status;
     }
     return usageError(err, QStringLiteral("unknown command '%1'.").arg(command));

@@ -1,5 +1,6 @@
 #include "shell/rss_main.h"
 
+#include "blog/rss_article.h"
 #include "channel/channeltree.h"
 #include "channel/channeltreemodel.h"
 #include "channel/mdi_newchannel.h"
@@ -482,8 +483,10 @@ void Tmain::runUploadDialog(const QString &selectedFeed) {
 }
 
 void Tmain::openBlogTool(const QString &title) {
-    Q_UNUSED(title)
-    notAvailable(tr("The blog tool is not available yet."));
+    auto *child = new blog::Tfrm_article;
+    QMdiSubWindow *sub = addChild(child);
+    child->setWindowTitle(title);
+    sub->showMaximized();
 }
 
 } // namespace tidewell::shell
