@@ -1,6 +1,7 @@
 #include "app/clicommands.h"
 
 #include "app/cli_feeds.h"
+#include "app/cli_publish.h"
 #include "app/cli_transfer.h"
 #include "channel/channelopen.h"
 #include "channel/newchannel.h"
@@ -94,7 +95,7 @@ QString cliUsage() {
                "text\n"
                "                         (kind 0 plain, 1 channel section, 2 item); lines deeper than 32\n"
                "                         levels have 32 TABs and start with (level N)\n") +
-           feedsUsage() + transferUsage() +
+           feedsUsage() + publishUsage() + transferUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"
                           "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
@@ -136,6 +137,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
             return CliOk;
         }
         return exportTree(tree, rest.value(1, rest.first()), out, err);
+    }
+    if (int status = CliOk; runPublishCommand(command, rest, out, err, status)) {
+        return status;
     }
     if (int status = CliOk; runFeedsCommand(command, rest, out, err, status)) {
         return status;

@@ -34,6 +34,14 @@ void appendElement(QString &out, QLatin1String indent, QLatin1String name, const
 
 } // namespace
 
+FeedOptions defaultFeedOptions(const QString &blogName, const QString &site) {
+    return {blogName, QStringLiteral("Description of the contents of this channel"), remotePath(site)};
+}
+
+QString remotePath(const QString &site) {
+    return site.isEmpty() || site.endsWith(QLatin1Char('/')) ? site : site + QLatin1Char('/');
+}
+
 Status BlogFeed::write(platform::DbConnection &connection, const QString &outputFolder,
                        const FeedOptions &options, platform::Progress &progress) {
     const QString now = channel::rssDate(platform::Clock::now());

@@ -19,6 +19,12 @@ struct FeedOptions {
     QString path;        // blogpath: the blog's address, ending in "/"
 };
 
+// The fields as ticking "Generate RSS feed from blogs" fills them: the blog's name, the usual
+// description, and the "site" setting as the remote path (see remotePath).
+FeedOptions defaultFeedOptions(const QString &blogName, const QString &site);
+// site with "/" appended when it is not empty and does not end in one.
+QString remotePath(const QString &site);
+
 // The blog feed: "news.xml", an RSS 2.0 file of the active entries, newest first. Values are escaped for
 // XML and dates are UTC, so the file is well-formed and its dates are true.
 class BlogFeed final {

@@ -99,7 +99,10 @@ void ReferencedFileCopier::copyOne(const QString &reference) {
     }
     // Only a regular file inside the template folder is copied: a page must not carry any other file of
     // the user into the folder that is uploaded.
-    const QFileInfo source(m_templateFolder + QLatin1Char('/') + reference);
+    // A reference written on Windows separates its folders with '\'.
+    QString relative = reference;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QFileInfo source(m_templateFolder + QLatin1Char('/') + relative);
     const QString canonical = source.canonicalFilePath();
     if (!source.isFile() || !canonical.startsWith(m_templateFolder + QLatin1Char('/'))) {
         return;
