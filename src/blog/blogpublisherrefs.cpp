@@ -97,26 +97,36 @@ void ReferencedFileCopier::copyOne(const QString &reference) {
         m_templateFolder.isEmpty()) {
         return;
     }
-    // Only a regular file inside the template folder is copied: a page must not carry any other file of
-    // the user into the folder that is uploaded.
-    // A reference written on Windows separates its folders with '\'.
-    QString relative = reference;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QFileInfo source(m_templateFolder + QLatin1Char('/') + relative);
-    const QString canonical = source.canonicalFilePath();
-    if (!source.isFile() || !canonical.startsWith(m_templateFolder + QLatin1Char('/'))) {
-        return;
+    // Every entry page names the same few files: each reference is looked up once per run.
+    auto found = m_sources.constFind(reference);
+    if (found == m_sources.constEnd()) {
+        found = m_sources.insert(reference, sourceFile(reference));
     }
-    if (m_copied.value(name) == canonical) {
+    const QString &source = *found;
+    if (source.isEmpty() || m_copied.value(name) == source) {
         return;
     }
     const QString target = m_outputFolder + QLatin1Char('/') + name;
     QFile::remove(target);
-    if (QFile::copy(canonical, target)) {
-        m_copied.insert(name, canonical);
+    if (QFile::copy(source, target)) {
+        m_copied.insert(name, source);
     } else {
         m_copied.remove(name);
     }
+}
+
+QString ReferencedFileCopier::sourceFile(const QString &reference) const {
+    // A reference written on Windows separates its folders with '\'.
+    QString relative = reference;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Only a regular file inside the template folder is copied: a page must not carry any other file of
+    // the user into the folder that is uploaded.
+    const QFileInfo source(m_templateFolder + QLatin1Char('/') + relative);
+    const QString canonical = source.canonicalFilePath();
+    if (!source.isFile() || !canonical.startsWith(m_templateFolder + QLatin1Char('/'))) {
+        return {};
+    }
+    return canonical;
 }
 
 } // namespace tidewell::blog

@@ -32,10 +32,13 @@ public:
 
 private:
     void copyOne(const QString &reference);
+    // The canonical path of the template file a reference names; empty when it names none.
+    QString sourceFile(const QString &reference) const;
 
     QString m_templateFolder; // canonical
     QString m_outputFolder;
-    QHash<QString, QString> m_copied; // output name -> the file last copied there in this run
+    QHash<QString, QString> m_copied;  // output name -> the file last copied there in this run
+    QHash<QString, QString> m_sources; // reference -> its file in the template folder, or empty
 };
 
 } // namespace tidewell::blog
