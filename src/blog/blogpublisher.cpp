@@ -161,10 +161,11 @@ Status Run::writeIndexAndEntries() {
             if (!path) {
                 return Status::failure(path.error());
             }
-            if (Status saved = writeTextFile(*path, page); !saved) {
+            const QByteArray bytes = page.toUtf8();
+            if (Status saved = writeTextFile(*path, bytes); !saved) {
                 return saved;
             }
-            m_copier.copyFrom(page.toUtf8(), m_progress);
+            m_copier.copyFrom(bytes, m_progress);
         }
         if (Status moved = cursor.next(); !moved) {
             return moved;

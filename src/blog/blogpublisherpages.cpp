@@ -172,6 +172,10 @@ Result<QString> entryPagePath(const QString &folder, const QString &guid) {
 }
 
 Status writeTextFile(const QString &path, const QString &text) {
+    return writeTextFile(path, text.toUtf8());
+}
+
+Status writeTextFile(const QString &path, const QByteArray &bytes) {
     // A run writes thousands of small pages: a temporary file beside the page, renamed over it when
     // complete, so a page is there whole or not at all, at a few system calls per page (a QSaveFile
     // resolves the whole path and syncs every file, several times the cost of the page itself).
@@ -189,7 +193,6 @@ Status writeTextFile(const QString &path, const QString &text) {
         return Status::failure(
             platform::FileErrors::cannotCreate(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    const QByteArray bytes = text.toUtf8();
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));

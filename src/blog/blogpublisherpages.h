@@ -81,6 +81,8 @@ platform::Result<QString> entryPagePath(const QString &folder, const QString &gu
 
 // A text file of the output: lines each followed by CR LF, written whole or not at all.
 platform::Status writeTextFile(const QString &path, const QString &text);
+// The same for text already encoded as UTF-8.
+platform::Status writeTextFile(const QString &path, const QByteArray &bytes);
 // Appends line and CR LF.
 void appendLine(QString &out, const QString &line);
 
