@@ -3,6 +3,7 @@
 #include "app/cli_blog.h"
 #include "app/cli_export.h"
 #include "app/cli_feeds.h"
+#include "app/cli_publish.h"
 #include "app/cli_transfer.h"
 #include "channel/channelopen.h"
 #include "channel/newchannel.h"
@@ -96,7 +97,7 @@ QString cliUsage() {
                "text\n"
                "                         (kind 0 plain, 1 channel section, 2 item); lines deeper than 32\n"
                "                         levels have 32 TABs and start with (level N)\n") +
-           feedsUsage() + transferUsage() + exportUsage() + blogUsage() +
+           feedsUsage() + transferUsage() + exportUsage() + blogUsage() + publishUsage() +
            QStringLiteral("  --help                 show this text\n"
                           "\n"
                           "FILE's extension, if any, is replaced by .rss, .xml and .chf.\n"
@@ -138,6 +139,9 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err) {
             return CliOk;
         }
         return exportTree(tree, rest.value(1, rest.first()), out, err);
+    }
+    if (int status = CliOk; runPublishCommand(command, rest, out, err, status)) {
+        return status;
     }
     if (int status = CliOk; runFeedsCommand(command, rest, out, err, status)) {
         return status;

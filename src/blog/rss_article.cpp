@@ -4,6 +4,7 @@
 #include "blog/entrytext.h"
 #include "blog/repairstatus.h"
 #include "blog/rss_blogconfig.h"
+#include "blog/rss_publishblog.h"
 #include "channel/articleeditor.h"
 #include "channel/articleicons.h"
 #include "channel/categoryfile.h"
@@ -552,8 +553,7 @@ void Tfrm_article::publish() {
 }
 
 void Tfrm_article::runPublishWizard() {
-    Prompts::current().message(PromptType::Information, windowTitle(),
-                               tr("Publishing the blog is not available yet."), PromptButtons::Ok);
+    Tfrm_publishblog::run(this);
 }
 
 void Tfrm_article::configure() {

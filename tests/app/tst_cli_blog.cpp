@@ -97,7 +97,7 @@ void TestCliBlog::errors_data() {
     QTest::newRow("text file a device")
         << blogArgs({"add", "--title", "T", "--text", "/dev/zero"}) << 1 << "not a regular file";
     QTest::newRow("option without value") << blogArgs({"config", "--name"}) << 2 << "'--name' needs a value.";
-    QTest::newRow("subcommand left to others") << blogArgs({"publish"}) << 2 << "unknown command";
+    QTest::newRow("unknown subcommand") << blogArgs({"bogus"}) << 2 << "unknown command";
 }
 
 void TestCliBlog::errors() {

@@ -3,6 +3,7 @@
 #include "blog/bloginformation.h"
 #include "blog/rss_article.h"
 #include "blog/rss_blogconfig.h"
+#include "blog/rss_publishblog.h"
 #include "channel/articleeditor.h"
 #include "keyboard.h"
 #include "platform/clock.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -113,6 +115,7 @@ private Q_SLOTS:
     void fontSize_notANumberIsRefused();
     void unwritableUserFolder_showsMessageAndCloses();
     void twoWindows_shareTheDatabase();
+    void publish_repairsThenOpensTheWizard_andReconnects();
     void config_changedTwiceStaysOneRecord();
     void config_emptyTableShowsEmptyFieldsAndAddsTheRecord();
     void config_missingDatabase_closesAtOnce();
@@ -298,6 +301,28 @@ void TstBlogWindows::unwritableUserFolder_showsMessageAndCloses() {
     QVERIFY(m_prompts->lastText().startsWith(blog::BlogDatabase::missingMessage()));
     QCOMPARE(m_prompts->asked().constLast().type, PromptType::Error);
     QTRY_VERIFY(m_window.isNull());
+}
+
+void TstBlogWindows::publish_repairsThenOpensTheWizard_andReconnects() {
+    QWidget *window = open();
+    QVERIFY(addEntry(window, QStringLiteral("First"), QStringLiteral("one")));
+    // Repair runs first and lets events run, so the wizard is waited for rather than expected at once.
+    bool wizardShown = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *wizard = qobject_cast<blog::Tfrm_publishblog *>(QApplication::activeModalWidget())) {
+            wizardShown = true;
+            wizard->reject();
+        }
+    });
+    poll.start(20);
+    trigger(window, "PublishBlog1");
+    poll.stop();
+    QVERIFY(wizardShown);
+    // After the wizard the window works on: a second entry is stored beside the first.
+    QVERIFY(addEntry(window, QStringLiteral("Second"), QStringLiteral("two")));
+    QCOMPARE(rowsOf(window, "bloglist"),
+             QStringList({QStringLiteral("1:First"), QStringLiteral("2:Second")}));
 }
 
 void TstBlogWindows::twoWindows_shareTheDatabase() {
