@@ -116,6 +116,9 @@ bool TKLocalizerOnFly::switchTo(const QString &code) {
     }
     m_translator = std::move(translator);
     QCoreApplication::installTranslator(m_translator.get());
+    // The application posts LanguageChange to every window; deliver it now, so that the windows are
+    // retranslated before anything else happens.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     m_current = code;
 
     QString error;
