@@ -664,7 +664,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Insert current date &amp;&amp; time</source>
-        <translation>Aktuelles Datum &amp;&amp; Uhrzeit einfügen</translation>
+        <translation>Aktuelle Zeit einfügen</translation>
     </message>
     <message>
         <source>Insert current date &amp; time</source>
@@ -708,7 +708,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Process, export,  &amp;&amp; save feed information</source>
-        <translation>Feed-Daten verarbeiten, exportieren &amp;&amp; speichern</translation>
+        <translation>Verarbeiten, exportieren &amp;&amp; speichern</translation>
     </message>
     <message>
         <source>Process, export,  &amp; save feed information</source>
@@ -748,11 +748,11 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Link local document</source>
-        <translation>Lokales Dokument verlinken</translation>
+        <translation>Lokale Datei verlinken</translation>
     </message>
     <message>
         <source>Retrieve link from browser history</source>
-        <translation>Link aus dem Browserverlauf holen</translation>
+        <translation>Aus dem Browserverlauf</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1604,7 +1604,7 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
     </message>
     <message>
         <source>Link local document</source>
-        <translation>Lokales Dokument verlinken</translation>
+        <translation>Lokale Datei verlinken</translation>
     </message>
     <message>
         <source>Web files (*.htm *.htm? *.asp *.php *.php?)</source>

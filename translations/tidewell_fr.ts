@@ -664,7 +664,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Insert current date &amp;&amp; time</source>
-        <translation>Insérer la date &amp;&amp; l&apos;heure actuelles</translation>
+        <translation>Insérer la date actuelle</translation>
     </message>
     <message>
         <source>Insert current date &amp; time</source>
@@ -708,7 +708,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Process, export,  &amp;&amp; save feed information</source>
-        <translation>Traiter, exporter &amp;&amp; enregistrer le flux</translation>
+        <translation>Traiter, exporter &amp;&amp; enregistrer</translation>
     </message>
     <message>
         <source>Process, export,  &amp; save feed information</source>
@@ -748,11 +748,11 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Link local document</source>
-        <translation>Lier un document local</translation>
+        <translation>Lier un fichier local</translation>
     </message>
     <message>
         <source>Retrieve link from browser history</source>
-        <translation>Reprendre un lien de l&apos;historique du navigateur</translation>
+        <translation>Depuis l&apos;historique</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1604,7 +1604,7 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     </message>
     <message>
         <source>Link local document</source>
-        <translation>Lier un document local</translation>
+        <translation>Lier un fichier local</translation>
     </message>
     <message>
         <source>Web files (*.htm *.htm? *.asp *.php *.php?)</source>
