@@ -628,15 +628,15 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Link to channel&apos;s website</source>
-        <translation>Link zur Website des Kanals</translation>
+        <translation>Website des Kanals</translation>
     </message>
     <message>
         <source>Description of channel</source>
-        <translation>Beschreibung des Kanals</translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Managing editor</source>
-        <translation>Verantwortlicher Redakteur</translation>
+        <translation>Redaktion</translation>
     </message>
     <message>
         <source>Email address for person responsible for editorial content</source>
@@ -660,11 +660,11 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Publishing date</source>
-        <translation>Veröffentlichungsdatum</translation>
+        <translation>Veröffentlicht am</translation>
     </message>
     <message>
         <source>Insert current date &amp;&amp; time</source>
-        <translation>Aktuelle Zeit einfügen</translation>
+        <translation>Heutiges Datum</translation>
     </message>
     <message>
         <source>Insert current date &amp; time</source>
@@ -708,7 +708,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Process, export,  &amp;&amp; save feed information</source>
-        <translation>Verarbeiten, exportieren &amp;&amp; speichern</translation>
+        <translation>Exportieren &amp;&amp; speichern</translation>
     </message>
     <message>
         <source>Process, export,  &amp; save feed information</source>

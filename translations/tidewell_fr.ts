@@ -600,7 +600,7 @@ ensure that it&apos;s in the right location</source>
     <name>Tchannelchild</name>
     <message>
         <source>Channel tree</source>
-        <translation>Arborescence du canal</translation>
+        <translation>Arbre du canal</translation>
     </message>
     <message>
         <source>font-weight: bold; padding: 4px;</source>
@@ -608,11 +608,11 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Expand tree</source>
-        <translation>Déplier l&apos;arborescence</translation>
+        <translation>Tout déplier</translation>
     </message>
     <message>
         <source>Collapse tree</source>
-        <translation>Replier l&apos;arborescence</translation>
+        <translation>Tout replier</translation>
     </message>
     <message>
         <source>Channel information</source>
@@ -628,7 +628,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Link to channel&apos;s website</source>
-        <translation>Lien vers le site web du canal</translation>
+        <translation>Site web du canal</translation>
     </message>
     <message>
         <source>Description of channel</source>
@@ -664,7 +664,7 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Insert current date &amp;&amp; time</source>
-        <translation>Insérer la date actuelle</translation>
+        <translation>Date du jour</translation>
     </message>
     <message>
         <source>Insert current date &amp; time</source>
