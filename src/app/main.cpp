@@ -1,6 +1,8 @@
 #include "platform/qtprompts.h"
+#include "platform/settingsvalues.h"
 #include "platform/shellopen.h"
 #include "shell/rss_main.h"
+#include "shell/tklocalizeronfly.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,6 +17,10 @@ int main(int argc, char *argv[]) {
     tidewell::platform::QtPrompts prompts;
     tidewell::platform::Prompts::install(&prompts);
     tidewell::platform::ShellOpen::setOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); });
+
+    // The interface language is chosen before any window exists, so every window starts in it.
+    tidewell::shell::TKLocalizerOnFly localizer;
+    localizer.initialise(tidewell::platform::settings::kLanguageKey);
 
     const QStringList arguments = QApplication::arguments().mid(1);
     tidewell::shell::Tmain window(arguments);

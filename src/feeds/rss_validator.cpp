@@ -166,6 +166,7 @@ void Tfrm_validator::closeEvent(QCloseEvent *event) {
 void Tfrm_validator::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        m_panel0->setText(tr("Status"));
     }
     QDialog::changeEvent(event);
 }

@@ -18,13 +18,13 @@
 #include "shell/rss_about.h"
 #include "shell/rss_config.h"
 #include "shell/rss_splash.h"
+#include "shell/tklocalizeronfly.h"
 #include "shell/workarea.h"
 #include "transfer/rss_exportdb.h"
 #include "transfer/rss_upload.h"
 #include "ui_rss_main.h"
 
 #include <optional>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -74,8 +74,10 @@ Tmain::Tmain(const QStringList &arguments, QWidget *parent)
     statusBar()->addWidget(m_progress);
     statusBar()->addWidget(m_statusText, 1);
 
-    auto *languages = new QActionGroup(this);
-    languages->addAction(m_ui->English1);
+    // The Languages menu comes from the language layer when the program runs with one.
+    if (TKLocalizerOnFly *localizer = TKLocalizerOnFly::current()) {
+        localizer->fillMenu(m_ui->milanguages);
+    }
 
     connectActions();
 
