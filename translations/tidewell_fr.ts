@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BlogArchives</name>
+    <message>
+        <source>%1 archived records processed..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning month #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing record # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing done..</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BlogDatabase</name>
     <message>
         <source>Blog database does not exist, please reinstall this program to <byte value="xd"/>
@@ -15,6 +38,63 @@ ensure that it&apos;s in the right location</source>
     <message>
         <source>Cannot open file %1: %2</source>
         <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>BlogEntries</name>
+    <message>
+        <source>Scanning record #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compacting database..</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BlogFeed</name>
+    <message>
+        <source>Publishing feeditem # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BlogPublisher</name>
+    <message>
+        <source>Cannot create folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing old file called %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing record # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing done..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Records processed..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to publish, please enter data first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry&apos;s guid is not a file name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -454,6 +534,13 @@ ensure that it&apos;s in the right location</source>
     </message>
 </context>
 <context>
+    <name>ReferencedFileCopier</name>
+    <message>
+        <source>Copying image file # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <source>%1 is not a regular file</source>
@@ -842,12 +929,305 @@ ensure that it&apos;s in the right location</source>
         <source>RSS files (*.rss);;XML file (*.xml)</source>
         <translation>Fichiers RSS (*.rss);;Fichier XML (*.xml)</translation>
     </message>
+    <message>
+        <source>Add &amp;image section</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemplateFiles</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_about</name>
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_article</name>
+    <message>
+        <source>Blog Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add blog information to current article</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to blog database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repair blogging database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Blog to your server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure blog data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titre</translation>
+    </message>
+    <message>
+        <source>Enter your title here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished">Catégorie</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation type="unfinished">Auteur</translation>
+    </message>
+    <message>
+        <source>Article link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>http://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieve link from browser history</source>
+        <translation type="unfinished">Depuis l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Link description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter link description here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change fontsize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished">Gras</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished">G</translation>
+    </message>
+    <message>
+        <source>Italics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished">I</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation type="unfinished">Souligné</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished">S</translation>
+    </message>
+    <message>
+        <source>Strikethru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished">B</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation type="unfinished">Aligner à gauche</translation>
+    </message>
+    <message>
+        <source>Align center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation type="unfinished">Aligner à droite</translation>
+    </message>
+    <message>
+        <source>Insert image</source>
+        <translation type="unfinished">Insérer une image</translation>
+    </message>
+    <message>
+        <source>Insert link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click a day to give the selected entry that date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archived items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Blog Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Blog tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compact database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish Blog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit selected entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create new entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete selected entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toggle archive status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle archive status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_blogconfig</name>
+    <message>
+        <source>Blog Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name, owner and e-mail address of your blog appear on its published pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blogname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of blog owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1489,73 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     <message>
         <source>Process file</source>
         <translation>Traiter le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_publishblog</name>
+    <message>
+        <source>Publish Blog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generator options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate RSS feed from blogs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel title</source>
+        <translation type="unfinished">Titre du canal</translation>
+    </message>
+    <message>
+        <source>Channel Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote path to blog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish blog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview blog after publishing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload blog after publishing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished">État</translation>
+    </message>
+    <message>
+        <source>&amp;Publish blog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go one step back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next step in process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1933,104 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     </message>
 </context>
 <context>
+    <name>tidewell::blog::Tfrm_article</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter link description here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry being edited is no longer in the blog database (it was deleted, archived or renumbered). Add it as a new entry instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter title here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this entry?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter url</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished">« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::blog::Tfrm_publishblog</name>
+    <message>
+        <source>You did not define a remote path to your blog, please enter the complete path now (eg. %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tidewell::channel::ArticleEditor</name>
     <message>
         <source>The file does not exist.</source>
@@ -1644,6 +2189,10 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     <message>
         <source>File does not exist, or has not been saved yet!</source>
         <translation>Le fichier n&apos;existe pas ou n&apos;a pas encore été enregistré !</translation>
+    </message>
+    <message>
+        <source>This channel has an image section already; edit it with &quot;Edit selected row&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1932,8 +2481,9 @@ Do you want to upload this feed now?</source>
 Voulez-vous envoyer ce flux maintenant ?</translation>
     </message>
     <message>
-        <source>The blog tool is not available yet.</source>
-        <translation>L&apos;outil de blog n&apos;est pas encore disponible.</translation>
+        <source>No web browser could be started to show the manual. Open this file in a browser:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
