@@ -5,23 +5,23 @@
     <name>BlogArchives</name>
     <message>
         <source>%1 archived records processed..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivierte Datensätze verarbeitet..</translation>
     </message>
     <message>
         <source>Scanning month #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat Nr. %1 wird durchsucht</translation>
     </message>
     <message>
         <source>Processing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird verarbeitet</translation>
     </message>
     <message>
         <source>Publishing record # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz Nr. %1 wird veröffentlicht</translation>
     </message>
     <message>
         <source>Publishing done..</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichung abgeschlossen..</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,8 @@
     <message>
         <source>Blog database does not exist, please reinstall this program to <byte value="xd"/>
 ensure that it&apos;s in the right location</source>
-        <translation>Die Blog-Datenbank ist nicht vorhanden, bitte installieren Sie dieses Programm neu, um </translation>
+        <translation>Die Blog-Datenbank ist nicht vorhanden, bitte installieren Sie dieses Programm neu, um <byte value="xd"/>
+sicherzustellen, dass sie am richtigen Ort liegt</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
@@ -44,57 +45,57 @@ ensure that it&apos;s in the right location</source>
     <name>BlogEntries</name>
     <message>
         <source>Scanning record #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz Nr. %1 wird geprüft</translation>
     </message>
     <message>
         <source>Compacting database..</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wird komprimiert..</translation>
     </message>
 </context>
 <context>
     <name>BlogFeed</name>
     <message>
         <source>Publishing feeditem # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-Eintrag Nr. %1 wird veröffentlicht</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiges Datum</translation>
     </message>
 </context>
 <context>
     <name>BlogPublisher</name>
     <message>
         <source>Cannot create folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Removing old file called %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Datei %1 wird entfernt</translation>
     </message>
     <message>
         <source>Cannot delete file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Publishing record # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz Nr. %1 wird veröffentlicht</translation>
     </message>
     <message>
         <source>Publishing done..</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichung abgeschlossen..</translation>
     </message>
     <message>
         <source>%1 Records processed..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datensätze verarbeitet..</translation>
     </message>
     <message>
         <source>Nothing to publish, please enter data first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu veröffentlichen, bitte geben Sie zuerst Daten ein.</translation>
     </message>
     <message>
         <source>the entry&apos;s guid is not a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>die guid des Eintrags ist kein Dateiname</translation>
     </message>
 </context>
 <context>
@@ -537,7 +538,7 @@ ensure that it&apos;s in the right location</source>
     <name>ReferencedFileCopier</name>
     <message>
         <source>Copying image file # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei Nr. %1 wird kopiert</translation>
     </message>
 </context>
 <context>
@@ -931,14 +932,14 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Add &amp;image section</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bildabschnitt hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>TemplateFiles</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">Die Datei %1 kann nicht geöffnet werden</translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -952,282 +953,282 @@ ensure that it&apos;s in the right location</source>
     <name>Tfrm_article</name>
     <message>
         <source>Blog Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Werkzeug</translation>
     </message>
     <message>
         <source>Add blog information to current article</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Angaben zum aktuellen Artikel hinzufügen</translation>
     </message>
     <message>
         <source>Add entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>Save changes to blog database</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen in der Blog-Datenbank speichern</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern</translation>
     </message>
     <message>
         <source>Delete selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Eintrag löschen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Repair blogging database</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Datenbank reparieren</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparieren</translation>
     </message>
     <message>
         <source>Publish Blog to your server</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog auf Ihrem Server veröffentlichen</translation>
     </message>
     <message>
         <source>Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichen</translation>
     </message>
     <message>
         <source>Configure blog data</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Daten einstellen</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Enter your title here</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier Ihren Titel ein</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished">Autor</translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Article link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zum Artikel</translation>
     </message>
     <message>
         <source>http://</source>
-        <translation type="unfinished"></translation>
+        <translation>http://</translation>
     </message>
     <message>
         <source>Retrieve link from browser history</source>
-        <translation type="unfinished">Aus dem Browserverlauf</translation>
+        <translation>Link aus dem Browserverlauf holen</translation>
     </message>
     <message>
         <source>Link description</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkbeschreibung</translation>
     </message>
     <message>
         <source>Enter link description here</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier die Linkbeschreibung ein</translation>
     </message>
     <message>
         <source>Change font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart ändern</translation>
     </message>
     <message>
         <source>Change fontsize</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße ändern</translation>
     </message>
     <message>
         <source>Change text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe ändern</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished">Fett</translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished">F</translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Italics</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished">K</translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished">Unterstrichen</translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished">U</translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>Strikethru</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichen</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished">D</translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Align left</source>
-        <translation type="unfinished">Linksbündig</translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Align center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Align right</source>
-        <translation type="unfinished">Rechtsbündig</translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished">Bild einfügen</translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Insert link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen</translation>
     </message>
     <message>
         <source>Load page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite laden...</translation>
     </message>
     <message>
         <source>Double-click a day to give the selected entry that date</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf einen Tag, um dem gewählten Eintrag dieses Datum zu geben</translation>
     </message>
     <message>
         <source>Active Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Einträge</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Archived items</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Einträge</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Blog Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blog-Aktionen</translation>
     </message>
     <message>
         <source>Exit Blog tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Werkzeug beenden</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+X</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V</translation>
     </message>
     <message>
         <source>Compact database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank komprimieren</translation>
     </message>
     <message>
         <source>&amp;Publish Blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog &amp;veröffentlichen</translation>
     </message>
     <message>
         <source>&amp;Edit selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Eintrag &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Create new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Eintrag &amp;anlegen</translation>
     </message>
     <message>
         <source>&amp;Delete selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Eintrag &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Toggle archive status</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivstatus &amp;umschalten</translation>
     </message>
     <message>
         <source>Toggle archive status</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivstatus umschalten</translation>
     </message>
 </context>
 <context>
     <name>Tfrm_blogconfig</name>
     <message>
         <source>Blog Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog-Einstellungen</translation>
     </message>
     <message>
         <source>The name, owner and e-mail address of your blog appear on its published pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Inhaber und E-Mail-Adresse Ihres Blogs erscheinen auf seinen veröffentlichten Seiten.</translation>
     </message>
     <message>
         <source>Blogname</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Blogs</translation>
     </message>
     <message>
         <source>Name of blog owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Blog-Inhabers</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>&amp;Change data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten ä&amp;ndern</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1495,67 +1496,67 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
     <name>Tfrm_publishblog</name>
     <message>
         <source>Publish Blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog veröffentlichen</translation>
     </message>
     <message>
         <source>Select template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage wählen</translation>
     </message>
     <message>
         <source>Selected template</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Vorlage</translation>
     </message>
     <message>
         <source>Generator options</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugungsoptionen</translation>
     </message>
     <message>
         <source>Generate RSS feed from blogs</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Feed aus den Blog-Einträgen erzeugen</translation>
     </message>
     <message>
         <source>Channel title</source>
-        <translation type="unfinished">Kanaltitel</translation>
+        <translation>Kanaltitel</translation>
     </message>
     <message>
         <source>Channel Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalbeschreibung</translation>
     </message>
     <message>
         <source>Remote path to blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernter Pfad zum Blog</translation>
     </message>
     <message>
         <source>Publish blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog veröffentlichen</translation>
     </message>
     <message>
         <source>Preview blog after publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog nach dem Veröffentlichen in der Vorschau zeigen</translation>
     </message>
     <message>
         <source>Upload blog after publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog nach dem Veröffentlichen hochladen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>&amp;Publish blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Blog &amp;veröffentlichen</translation>
     </message>
     <message>
         <source>Go one step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schritt zurück</translation>
     </message>
     <message>
         <source>Next step in process</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Schritt</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1936,98 +1937,98 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
     <name>tidewell::blog::Tfrm_article</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Enter link description here</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier die Linkbeschreibung ein</translation>
     </message>
     <message>
         <source>The entry being edited is no longer in the blog database (it was deleted, archived or renumbered). Add it as a new entry instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bearbeitete Eintrag ist nicht mehr in der Blog-Datenbank (er wurde gelöscht, archiviert oder neu nummeriert). Fügen Sie ihn stattdessen als neuen Eintrag hinzu.</translation>
     </message>
     <message>
         <source>Enter title here</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier den Titel ein</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this entry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
     </message>
     <message>
         <source>Enter url</source>
-        <translation type="unfinished"></translation>
+        <translation>URL eingeben</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished">„%1“ ist keine gültige ganze Zahl</translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
 </context>
 <context>
     <name>tidewell::blog::Tfrm_publishblog</name>
     <message>
         <source>You did not define a remote path to your blog, please enter the complete path now (eg. %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keinen entfernten Pfad zu Ihrem Blog angegeben, bitte geben Sie jetzt den vollständigen Pfad ein (z. B. %1)</translation>
     </message>
 </context>
 <context>
@@ -2192,7 +2193,7 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
     </message>
     <message>
         <source>This channel has an image section already; edit it with &quot;Edit selected row&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal hat bereits einen Bildabschnitt; bearbeiten Sie ihn mit „Gewählte Zeile bearbeiten“.</translation>
     </message>
 </context>
 <context>
@@ -2483,7 +2484,8 @@ Möchten Sie diesen Feed jetzt hochladen?</translation>
     <message>
         <source>No web browser could be started to show the manual. Open this file in a browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden, um das Handbuch anzuzeigen. Öffnen Sie diese Datei in einem Browser:
+%1</translation>
     </message>
 </context>
 <context>

@@ -5,23 +5,23 @@
     <name>BlogArchives</name>
     <message>
         <source>%1 archived records processed..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrements archivés traités..</translation>
     </message>
     <message>
         <source>Scanning month #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du mois n° %1</translation>
     </message>
     <message>
         <source>Processing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement de %1</translation>
     </message>
     <message>
         <source>Publishing record # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication de l&apos;enregistrement n° %1</translation>
     </message>
     <message>
         <source>Publishing done..</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication terminée..</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,8 @@
     <message>
         <source>Blog database does not exist, please reinstall this program to <byte value="xd"/>
 ensure that it&apos;s in the right location</source>
-        <translation>La base de données du blog n&apos;existe pas, veuillez réinstaller ce programme pour </translation>
+        <translation>La base de données du blog n&apos;existe pas, veuillez réinstaller ce programme pour <byte value="xd"/>
+vous assurer qu&apos;elle se trouve au bon emplacement</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
@@ -44,57 +45,57 @@ ensure that it&apos;s in the right location</source>
     <name>BlogEntries</name>
     <message>
         <source>Scanning record #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen de l&apos;enregistrement n° %1</translation>
     </message>
     <message>
         <source>Compacting database..</source>
-        <translation type="unfinished"></translation>
+        <translation>Compactage de la base de données..</translation>
     </message>
 </context>
 <context>
     <name>BlogFeed</name>
     <message>
         <source>Publishing feeditem # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication de l&apos;élément du flux n° %1</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date valide</translation>
     </message>
 </context>
 <context>
     <name>BlogPublisher</name>
     <message>
         <source>Cannot create folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Removing old file called %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de l&apos;ancien fichier %1</translation>
     </message>
     <message>
         <source>Cannot delete file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier %1</translation>
     </message>
     <message>
         <source>Publishing record # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication de l&apos;enregistrement n° %1</translation>
     </message>
     <message>
         <source>Publishing done..</source>
-        <translation type="unfinished"></translation>
+        <translation>Publication terminée..</translation>
     </message>
     <message>
         <source>%1 Records processed..</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrements traités..</translation>
     </message>
     <message>
         <source>Nothing to publish, please enter data first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à publier, veuillez d&apos;abord saisir des données.</translation>
     </message>
     <message>
         <source>the entry&apos;s guid is not a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>le guid du billet n&apos;est pas un nom de fichier</translation>
     </message>
 </context>
 <context>
@@ -537,7 +538,7 @@ ensure that it&apos;s in the right location</source>
     <name>ReferencedFileCopier</name>
     <message>
         <source>Copying image file # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie du fichier image n° %1</translation>
     </message>
 </context>
 <context>
@@ -931,14 +932,14 @@ ensure that it&apos;s in the right location</source>
     </message>
     <message>
         <source>Add &amp;image section</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une section &amp;image</translation>
     </message>
 </context>
 <context>
     <name>TemplateFiles</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le fichier %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -952,282 +953,282 @@ ensure that it&apos;s in the right location</source>
     <name>Tfrm_article</name>
     <message>
         <source>Blog Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil de blog</translation>
     </message>
     <message>
         <source>Add blog information to current article</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les informations de blog à l&apos;article actuel</translation>
     </message>
     <message>
         <source>Add entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le billet</translation>
     </message>
     <message>
         <source>Save changes to blog database</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications dans la base de données du blog</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications</translation>
     </message>
     <message>
         <source>Delete selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le billet sélectionné</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Repair blogging database</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparer la base de données du blog</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparer</translation>
     </message>
     <message>
         <source>Publish Blog to your server</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier le blog sur votre serveur</translation>
     </message>
     <message>
         <source>Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier</translation>
     </message>
     <message>
         <source>Configure blog data</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer les données du blog</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titre</translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Enter your title here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre titre ici</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished">Auteur</translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Article link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien de l&apos;article</translation>
     </message>
     <message>
         <source>http://</source>
-        <translation type="unfinished"></translation>
+        <translation>http://</translation>
     </message>
     <message>
         <source>Retrieve link from browser history</source>
-        <translation type="unfinished">Depuis l&apos;historique</translation>
+        <translation>Récupérer un lien dans l&apos;historique du navigateur</translation>
     </message>
     <message>
         <source>Link description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description du lien</translation>
     </message>
     <message>
         <source>Enter link description here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici la description du lien</translation>
     </message>
     <message>
         <source>Change font</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la police</translation>
     </message>
     <message>
         <source>Change fontsize</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la taille de la police</translation>
     </message>
     <message>
         <source>Change text color</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la couleur du texte</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished">Gras</translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished">G</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>Italics</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished">I</translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished">Souligné</translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished">S</translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Strikethru</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished">B</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Align left</source>
-        <translation type="unfinished">Aligner à gauche</translation>
+        <translation>Aligner à gauche</translation>
     </message>
     <message>
         <source>Align center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <source>Align right</source>
-        <translation type="unfinished">Aligner à droite</translation>
+        <translation>Aligner à droite</translation>
     </message>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished">Insérer une image</translation>
+        <translation>Insérer une image</translation>
     </message>
     <message>
         <source>Insert link</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un lien</translation>
     </message>
     <message>
         <source>Load page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une page...</translation>
     </message>
     <message>
         <source>Double-click a day to give the selected entry that date</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un jour pour donner cette date au billet sélectionné</translation>
     </message>
     <message>
         <source>Active Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Billets actifs</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Archived items</source>
-        <translation type="unfinished"></translation>
+        <translation>Billets archivés</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>&amp;Blog Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions du &amp;blog</translation>
     </message>
     <message>
         <source>Exit Blog tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;outil de blog</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+X</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V</translation>
     </message>
     <message>
         <source>Compact database</source>
-        <translation type="unfinished"></translation>
+        <translation>Compacter la base de données</translation>
     </message>
     <message>
         <source>&amp;Publish Blog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publier le blog</translation>
     </message>
     <message>
         <source>&amp;Edit selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le billet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Create new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un billet</translation>
     </message>
     <message>
         <source>&amp;Delete selected entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le billet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Toggle archive status</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;état d&apos;&amp;archivage</translation>
     </message>
     <message>
         <source>Toggle archive status</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;état d&apos;archivage</translation>
     </message>
 </context>
 <context>
     <name>Tfrm_blogconfig</name>
     <message>
         <source>Blog Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du blog</translation>
     </message>
     <message>
         <source>The name, owner and e-mail address of your blog appear on its published pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom, le propriétaire et l&apos;adresse e-mail de votre blog figurent sur ses pages publiées.</translation>
     </message>
     <message>
         <source>Blogname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du blog</translation>
     </message>
     <message>
         <source>Name of blog owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du propriétaire du blog</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
     <message>
         <source>&amp;Change data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les données</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -1495,67 +1496,67 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     <name>Tfrm_publishblog</name>
     <message>
         <source>Publish Blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier le blog</translation>
     </message>
     <message>
         <source>Select template</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le modèle</translation>
     </message>
     <message>
         <source>Selected template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle choisi</translation>
     </message>
     <message>
         <source>Generator options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de génération</translation>
     </message>
     <message>
         <source>Generate RSS feed from blogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer un flux RSS à partir des billets</translation>
     </message>
     <message>
         <source>Channel title</source>
-        <translation type="unfinished">Titre du canal</translation>
+        <translation>Titre du canal</translation>
     </message>
     <message>
         <source>Channel Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description du canal</translation>
     </message>
     <message>
         <source>Remote path to blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin distant du blog</translation>
     </message>
     <message>
         <source>Publish blog</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier le blog</translation>
     </message>
     <message>
         <source>Preview blog after publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un aperçu du blog après la publication</translation>
     </message>
     <message>
         <source>Upload blog after publishing</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le blog après la publication</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Publish blog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publier le blog</translation>
     </message>
     <message>
         <source>Go one step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir d&apos;une étape</translation>
     </message>
     <message>
         <source>Next step in process</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape suivante</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -1936,98 +1937,98 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     <name>tidewell::blog::Tfrm_article</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu canard</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Enter link description here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici la description du lien</translation>
     </message>
     <message>
         <source>The entry being edited is no longer in the blog database (it was deleted, archived or renumbered). Add it as a new entry instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le billet en cours de modification n&apos;est plus dans la base de données du blog (il a été supprimé, archivé ou renuméroté). Ajoutez-le plutôt comme nouveau billet.</translation>
     </message>
     <message>
         <source>Enter title here</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le titre ici</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this entry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce billet ?</translation>
     </message>
     <message>
         <source>Enter url</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;URL</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished">« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
     <name>tidewell::blog::Tfrm_publishblog</name>
     <message>
         <source>You did not define a remote path to your blog, please enter the complete path now (eg. %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas indiqué de chemin distant pour votre blog, veuillez saisir maintenant le chemin complet (par ex. %1)</translation>
     </message>
 </context>
 <context>
@@ -2192,7 +2193,7 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     </message>
     <message>
         <source>This channel has an image section already; edit it with &quot;Edit selected row&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal a déjà une section image ; modifiez-la avec « Modifier la ligne sélectionnée ».</translation>
     </message>
 </context>
 <context>
@@ -2483,7 +2484,8 @@ Voulez-vous envoyer ce flux maintenant ?</translation>
     <message>
         <source>No web browser could be started to show the manual. Open this file in a browser:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher le manuel. Ouvrez ce fichier dans un navigateur :
+%1</translation>
     </message>
 </context>
 <context>
