@@ -340,8 +340,21 @@ void Tfrm_article::closeEvent(QCloseEvent *event) {
 void Tfrm_article::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange) {
         const QString title = windowTitle();
+        // retranslateUi refills the title and link description boxes with the designer's texts: what
+        // the boxes held comes back, and a default text set here comes back in the new language.
+        const QString typedTitle = m_ui->blogtitle->text();
+        const QString typedLinkdes = m_ui->linkdes->text();
         m_ui->retranslateUi(this);
         setWindowTitle(title);
+        const auto restore = [](QLineEdit *box, const QString &typed, QString &shown, const QString &text) {
+            if (!shown.isEmpty() && typed == shown) {
+                showDefault(box, shown, text);
+            } else {
+                box->setText(typed);
+            }
+        };
+        restore(m_ui->blogtitle, typedTitle, m_titleShown, titleDefault());
+        restore(m_ui->linkdes, typedLinkdes, m_linkdesShown, linkdesDefault());
         fillColours();
     }
     QMainWindow::changeEvent(event);
@@ -386,7 +399,20 @@ void Tfrm_article::clearEntryFields() {
     m_ui->editor->selectAll();
     m_ui->editor->deleteSelection();
     m_ui->editor->textEdit()->setCurrentCharFormat(QTextCharFormat());
-    m_ui->linkdes->setText(tr("Enter link description here"));
+    showDefault(m_ui->linkdes, m_linkdesShown, linkdesDefault());
+}
+
+void Tfrm_article::showDefault(QLineEdit *box, QString &shown, const QString &text) {
+    shown = text;
+    box->setText(text);
+}
+
+QString Tfrm_article::titleDefault() {
+    return tr("Enter title here");
+}
+
+QString Tfrm_article::linkdesDefault() {
+    return tr("Enter link description here");
 }
 
 void Tfrm_article::setEditMode(bool edit) {
@@ -473,7 +499,7 @@ void Tfrm_article::Editselectedentry1Click() {
 void Tfrm_article::Createnewentry1Click() {
     clearEntryFields();
     m_ui->author->setText(platform::userName());
-    m_ui->blogtitle->setText(tr("Enter title here"));
+    showDefault(m_ui->blogtitle, m_titleShown, titleDefault());
     if (m_ui->blogcategory->count() > 0) {
         m_ui->blogcategory->setCurrentIndex(0);
     }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <QMainWindow>
 
+class QLineEdit;
 class QTreeWidget;
 
 namespace Ui {
@@ -66,6 +67,10 @@ private:
     void fillFonts();
     void fillColours();
     void clearEntryFields();
+    // Puts text into box as its default, remembered so that a language change can translate it.
+    static void showDefault(QLineEdit *box, QString &shown, const QString &text);
+    static QString titleDefault();
+    static QString linkdesDefault();
     void setEditMode(bool edit);
     EntryDraft draftFromFields() const;
     // The id of the row selected in list; 0 when none is.
@@ -80,6 +85,9 @@ private:
     BlogEntries m_entries;
     QString m_fontSizeText = QStringLiteral("10");
     QString m_editedGuid; // guid of the entry being edited, as it was read
+    // The default texts last put into the title and link description boxes, as shown.
+    QString m_titleShown;
+    QString m_linkdesShown;
     bool m_busy = false;
     bool m_shownOnce = false;
     bool m_closing = false;

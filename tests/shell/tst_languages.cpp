@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -109,6 +110,20 @@ void TestLanguages::switch_retranslatesOpenWindowsAndLaterOnes() {
     QVERIFY(treeHeader);
     const QString englishFile = menuTitle(w, "File1");
     const QString englishHeader = treeHeader->text();
+    // The blog tool, with a title typed and its link description still at the default it was given.
+    action(w, "Newarticle1")->trigger();
+    QCOMPARE(w.childWindows().size(), 2);
+    QWidget *blog = w.childWindows().last()->widget();
+    auto *blogActions = blog->findChild<QMenu *>("BlogActions1");
+    auto *blogTitle = blog->findChild<QLineEdit *>("blogtitle");
+    auto *linkDescription = blog->findChild<QLineEdit *>("linkdes");
+    QVERIFY(blogActions && blogTitle && linkDescription);
+    QCOMPARE(linkDescription->text(), QString("Enter link description here"));
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    blogTitle->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), blogTitle);
+    QTest::keyClicks(QApplication::focusWidget(), "Spring tides");
+    QCOMPARE(blogTitle->text(), QString("Spring tides"));
 
     action(w, "language_de")->trigger();
     // The translator is in place, so these are the German texts; the open windows show them at once.
@@ -118,6 +133,14 @@ void TestLanguages::switch_retranslatesOpenWindowsAndLaterOnes() {
     QVERIFY(germanHeader != englishHeader);
     QCOMPARE(menuTitle(w, "File1"), germanFile);
     QCOMPARE(treeHeader->text(), germanHeader);
+    QCOMPARE(blogActions->title(), QCoreApplication::translate("Tfrm_article", "&Blog Actions"));
+    QVERIFY(blogActions->title() != "&Blog Actions");
+    // What was typed stays; the default text set by the window itself follows the language.
+    QCOMPARE(blogTitle->text(), QString("Spring tides"));
+    const QString germanDefault =
+        QCoreApplication::translate("tidewell::blog::Tfrm_article", "Enter link description here");
+    QVERIFY(germanDefault != "Enter link description here");
+    QCOMPARE(linkDescription->text(), germanDefault);
     QVERIFY(action(w, "language_de")->isChecked());
     QVERIFY(!action(w, "language_ntv")->isChecked());
     QCOMPARE(platform::settings::language.value(), QString("de"));
