@@ -2487,6 +2487,10 @@ Möchten Sie diesen Feed jetzt hochladen?</translation>
         <translation>Es konnte kein Webbrowser gestartet werden, um das Handbuch anzuzeigen. Öffnen Sie diese Datei in einem Browser:
 %1</translation>
     </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::transfer::Tfrm_exportdb</name>

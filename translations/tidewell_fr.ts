@@ -2487,6 +2487,10 @@ Voulez-vous envoyer ce flux maintenant ?</translation>
         <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher le manuel. Ouvrez ce fichier dans un navigateur :
 %1</translation>
     </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::transfer::Tfrm_exportdb</name>

@@ -65,6 +65,11 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
     m_ui->Splitter1->setStretchFactor(0, 0);
     m_ui->Splitter1->setStretchFactor(1, 1);
     m_ui->Splitter1->setSizes({280, 720});
+    // The publishing date box shows a whole date ("Wed, 30 Sep 2026 23:59:59 GMT") however narrow the window.
+    for (QLineEdit *dateBox : {m_ui->pdate, m_ui->u_publishdate, m_ui->publishdate}) {
+        dateBox->setMinimumWidth(
+            dateBox->fontMetrics().horizontalAdvance(QStringLiteral("Wed, 30 Sep 2026 23:59:59 GMT")) + 16);
+    }
     fillLanguageList();
     m_ui->PageControl1->setTabVisible(m_ui->PageControl1->indexOf(m_ui->editTab), false);
     m_ui->PageControl1->setCurrentWidget(m_ui->newTab);

@@ -315,8 +315,12 @@ void Tmain::file_open(const QString &path) {
     QMdiSubWindow *sub = addChild(child);
     channel::filetoopen() = path;
     // A failed load was reported by the window; it stays open as an empty untitled channel.
-    child->setWindowTitle(child->setform(0) ? path : newChannelTitle(int(childWindows().size())));
+    const bool opened = child->setform(0);
+    child->setWindowTitle(opened ? path : newChannelTitle(int(childWindows().size())));
     sub->showMaximized();
+    if (opened) {
+        statusmsg(tr("Opened %1").arg(platform::fileNamePart(path)));
+    }
 }
 
 void Tmain::mrulistMRUItemClick(const QString &path) {

@@ -135,6 +135,8 @@ private Q_SLOTS:
     void cleanup();
 
     void newChannel_defaultsAndTabs();
+    void layout_boxesWideEnough_data();
+    void layout_boxesWideEnough();
     void title_reachesTreeOnlyWhenLeft();
     void channelBoxes_writeBack_data();
     void channelBoxes_writeBack();
@@ -237,6 +239,35 @@ void TestChannelChild::newChannel_defaultsAndTabs() {
     // Each item tab keeps a place for its article editor.
     QVERIFY(find<QWidget>(window.get(), "newArticleArea")->layout());
     QVERIFY(find<QWidget>(window.get(), "editArticleArea")->layout());
+}
+
+void TestChannelChild::layout_boxesWideEnough_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("in a 1024x768 main window") << QSize(1000, 620);
+    QTest::newRow("default main window") << QSize(1200, 760);
+}
+
+void TestChannelChild::layout_boxesWideEnough() {
+    QFETCH(QSize, size);
+    auto window = newChannel();
+    window->resize(size);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *tabs = find<QTabWidget>(window.get(), "PageControl1");
+    auto *treePane = find<QWidget>(window.get(), "treePane");
+    // The item link is as wide as the title above it.
+    tabs->setCurrentWidget(find<QWidget>(window.get(), "newTab"));
+    QCoreApplication::processEvents();
+    const int treeWidth = treePane->width();
+    QCOMPARE(find<QLineEdit>(window.get(), "itemlink")->width(),
+             find<QLineEdit>(window.get(), "itemtitle")->width());
+    // The publishing date shows a whole date; the tree pane keeps its width when the tab changes.
+    tabs->setCurrentWidget(find<QWidget>(window.get(), "channelTab"));
+    QCoreApplication::processEvents();
+    auto *pdate = find<QLineEdit>(window.get(), "pdate");
+    QVERIFY2(pdate->width() >= pdate->fontMetrics().horizontalAdvance(rssDate(kNow)) + 8,
+             qPrintable(QString::number(pdate->width())));
+    QCOMPARE(treePane->width(), treeWidth);
 }
 
 void TestChannelChild::title_reachesTreeOnlyWhenLeft() {

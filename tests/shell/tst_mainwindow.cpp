@@ -484,6 +484,7 @@ void TestMainWindow::openFile_usesChooserFilterAndOpensChosenPath() {
     QVERIFY(m_prompts->asked()[0].text.contains("*.chf"));
     QCOMPARE(titles(w), QStringList{doc});
     QCOMPARE(w.recentFiles().paths(), QStringList{doc});
+    QVERIFY(w.findChild<QLabel *>("StatusLine1")->text().endsWith(QString("Opened chosen.chf")));
 
     // Cancelled: nothing opens.
     m_prompts->answerText(QString());
