@@ -2164,6 +2164,10 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
         <source>Make sure you upload this file to that exact location!</source>
         <translation>Laden Sie diese Datei unbedingt genau an diese Stelle hoch!</translation>
     </message>
+    <message>
+        <source>Article saved as %1</source>
+        <translation>Artikel als %1 gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::channel::Tchannelchild</name>
@@ -2194,6 +2198,14 @@ zum Beispiel http://www.example.com/lists/feeds.opml</translation>
     <message>
         <source>This channel has an image section already; edit it with &quot;Edit selected row&quot;.</source>
         <translation>Dieser Kanal hat bereits einen Bildabschnitt; bearbeiten Sie ihn mit „Gewählte Zeile bearbeiten“.</translation>
+    </message>
+    <message>
+        <source>Item &quot;%1&quot; added to the channel.</source>
+        <translation>Eintrag „%1“ zum Kanal hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Item &quot;%1&quot; updated.</source>
+        <translation>Eintrag „%1“ aktualisiert.</translation>
     </message>
 </context>
 <context>

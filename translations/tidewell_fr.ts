@@ -2164,6 +2164,10 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
         <source>Make sure you upload this file to that exact location!</source>
         <translation>Veillez à envoyer ce fichier exactement à cet emplacement !</translation>
     </message>
+    <message>
+        <source>Article saved as %1</source>
+        <translation>Article enregistré sous %1</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::channel::Tchannelchild</name>
@@ -2194,6 +2198,14 @@ par exemple http://www.example.com/lists/feeds.opml</translation>
     <message>
         <source>This channel has an image section already; edit it with &quot;Edit selected row&quot;.</source>
         <translation>Ce canal a déjà une section image ; modifiez-la avec « Modifier la ligne sélectionnée ».</translation>
+    </message>
+    <message>
+        <source>Item &quot;%1&quot; added to the channel.</source>
+        <translation>Élément « %1 » ajouté au canal.</translation>
+    </message>
+    <message>
+        <source>Item &quot;%1&quot; updated.</source>
+        <translation>Élément « %1 » mis à jour.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "platform/dialogseams.h"
 #include "platform/eventpump.h"
 #include "platform/fileerrors.h"
+#include "platform/folders.h"
 #include "platform/prompts.h"
 #include "platform/statusline.h"
 
@@ -226,7 +227,9 @@ void ArticlePanel::saveArticle() {
     if (!m_editor->save(path, &reason)) {
         Prompts::current().message(PromptType::Error, messageCaption(),
                                    platform::FileErrors::cannotCreate(path, reason), PromptButtons::Ok);
+        return;
     }
+    platform::StatusLine::current().statusmsg(tr("Article saved as %1").arg(platform::fileNamePart(path)));
 }
 
 void ArticlePanel::clearArticle() {

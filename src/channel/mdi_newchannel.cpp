@@ -347,6 +347,7 @@ void Tchannelchild::SpeedButton1Click() {
     case AddItemResult::Added:
         break;
     }
+    platform::StatusLine::current().statusmsg(tr("Item \"%1\" added to the channel.").arg(fields.title));
     m_ui->itemlink->clear();
     m_ui->itemtitle->clear();
     m_ui->publishdate->clear();
@@ -431,7 +432,9 @@ void Tchannelchild::SpeedButton5Click() {
     }
     // The persistent index is invalid once its node was deleted, so a stale editnode is never touched.
     TreeNode *editnode = m_editnode.isValid() ? channelModel()->nodeFromIndex(m_editnode) : nullptr;
-    updateItem(*channelModel(), editnode, editTabFields());
+    const ItemFields fields = editTabFields();
+    updateItem(*channelModel(), editnode, fields);
+    platform::StatusLine::current().statusmsg(tr("Item \"%1\" updated.").arg(fields.title));
     closeEditTab();
 }
 

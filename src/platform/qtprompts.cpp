@@ -111,12 +111,16 @@ QString QtPrompts::chooseDirectory(const QString &caption, const QString &direct
 
 std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label,
                                             const QString &value) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(dialogParent(), caption, label, QLineEdit::Normal, value, &ok);
-    if (!ok) {
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setTextValue(value);
+    // Wide enough for a long web address to be read whole.
+    dialog.setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 70);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text;
+    return dialog.textValue();
 }
 
 } // namespace tidewell::platform

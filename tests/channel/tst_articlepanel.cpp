@@ -248,11 +248,13 @@ void TestArticlePanel::bar_letteredAndPicturedButtons() {
 void TestArticlePanel::saveArticle_writesReferencesAndCrLf() {
     QTemporaryDir dir;
     ScriptedPrompts prompts;
+    RecordingStatusLine status;
     ChannelWindow w;
     w.editPanel->editor()->setHtml(QStringLiteral("<p>caf\u00e9</p><p>second line</p>"));
     const QString path = dir.filePath(QStringLiteral("article.htm"));
     prompts.answerText(path);
     QTest::mouseClick(w.button("SpeedButton24"), Qt::LeftButton);
+    QCOMPARE(status.messages, QStringList{QStringLiteral("Article saved as article.htm")});
 
     QCOMPARE(prompts.asked().size(), 1);
     QCOMPARE(prompts.asked().constFirst().kind, QStringLiteral("saveFile"));

@@ -394,6 +394,7 @@ void TestChannelChild::addItem() {
     QFETCH(QString, refusal);
 
     auto window = newChannel();
+    test::RecordingStatusLine status;
     const ChannelTree &tree = window->channelModel()->tree();
     find<QLineEdit>(window.get(), "itemtitle")->setText(title);
     find<QLineEdit>(window.get(), "itemlink")->setText(link);
@@ -408,9 +409,11 @@ void TestChannelChild::addItem() {
         QCOMPARE(m_prompts->lastText(), refusal);
         QCOMPARE(tree.topLevelCount(), 9);
         QCOMPARE(find<QLineEdit>(window.get(), "itemtitle")->text(), title);
+        QVERIFY(status.messages.isEmpty());
         return;
     }
     QVERIFY(m_prompts->asked().isEmpty());
+    QCOMPARE(status.messages, QStringList{QStringLiteral("Item \"First\" added to the channel.")});
     QCOMPARE(tree.topLevelCount(), 10);
     QStringList expected =
         strings({"0|Item - First|2", "1|Title|0", "2|First|0", "1|Link|0", "2|http://a|0", "1|PubDate|0",
