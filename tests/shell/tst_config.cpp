@@ -8,6 +8,7 @@
 #include "shell/rss_config.h"
 #include "testhome.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void escape_discardsTyping();
     void wrongType_showsErrorAndOpensWithLaterFieldsEmpty();
     void unwritableStore_showsErrorAndStaysOpen();
+    void enterInAField_savesDetails();
 
 private:
     template <typename T> T *field(Tfrm_config &d, const char *name) {
@@ -119,6 +121,19 @@ void TestConfig::escape_discardsTyping() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
     QCOMPARE(platform::userName(), QString("Kept"));
+}
+
+void TestConfig::enterInAField_savesDetails() {
+    Tfrm_config dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *name = field<QLineEdit>(dialog, "naam");
+    name->setFocus();
+    QVERIFY(QTest::qWaitFor([name] { return QApplication::focusWidget() == name; }));
+    QTest::keyClicks(QApplication::focusWidget(), "Enter Typed");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(platform::userName(), QString("Enter Typed"));
 }
 
 void TestConfig::wrongType_showsErrorAndOpensWithLaterFieldsEmpty() {
