@@ -1,6 +1,7 @@
 #include "app/cli_export.h"
 
 #include "app/clicommands.h"
+#include "app/printedprogress.h"
 #include "channel/channelopen.h"
 #include "platform/progress.h"
 #include "transfer/dbexport.h"
@@ -49,19 +50,6 @@ QString parseArguments(const QStringList &args, ExportArguments &arguments) {
     return {};
 }
 
-// The export's status texts, one a line.
-class PrintedProgress final : public platform::Progress {
-public:
-    explicit PrintedProgress(QTextStream &out) : m_out(out) {}
-    void status(const QString &text) override {
-        m_out << text << '\n';
-        m_out.flush();
-    }
-
-private:
-    QTextStream &m_out;
-};
-
 int exportDocument(const ExportArguments &arguments, QTextStream &out, QTextStream &err) {
     channel::ChannelTree tree;
     QString error;
@@ -74,7 +62,7 @@ int exportDocument(const ExportArguments &arguments, QTextStream &out, QTextStre
         err << "tidewell-cli: " << columns.error() << '\n';
         return CliFailed;
     }
-    PrintedProgress progress(out);
+    PrintedProgress<> progress(out);
     if (const platform::Status exported = DbExport::run(tree, *columns, arguments.options, progress);
         !exported) {
         err << "tidewell-cli: " << exported.error() << '\n';

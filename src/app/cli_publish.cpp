@@ -1,5 +1,6 @@
 #include "app/cli_publish.h"
 
+#include "app/printedprogress.h"
 #include "blog/blogpublisher.h"
 #include "platform/progress.h"
 #include "platform/settingsvalues.h"
@@ -51,19 +52,6 @@ QString parseArguments(const QStringList &args, PublishArguments &arguments) {
     return {};
 }
 
-// Prints every status text on a line of its own.
-class PrintedProgress final : public platform::Progress {
-public:
-    explicit PrintedProgress(QTextStream &out) : m_out(out) {}
-    void status(const QString &text) override {
-        m_out << text << '\n';
-        m_out.flush();
-    }
-
-private:
-    QTextStream &m_out;
-};
-
 int publish(const PublishArguments &arguments, QTextStream &out, QTextStream &err) {
     blog::PublishOptions options;
     options.feed = arguments.feed;
@@ -80,7 +68,7 @@ int publish(const PublishArguments &arguments, QTextStream &out, QTextStream &er
         options.feedOptions.description = arguments.description.value_or(defaults.description);
         options.feedOptions.path = arguments.path ? blog::remotePath(*arguments.path) : defaults.path;
     }
-    PrintedProgress progress(out);
+    PrintedProgress<> progress(out);
     blog::BlogPublisher::Hooks hooks;
     hooks.showCount = [&out](const QString &text) { out << text << '\n'; };
     const auto outcome = blog::BlogPublisher::run(options, progress, hooks);

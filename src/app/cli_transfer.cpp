@@ -1,5 +1,6 @@
 #include "app/cli_transfer.h"
 
+#include "app/printedprogress.h"
 #include "platform/folders.h"
 #include "platform/transferclient.h"
 #include "platform/transferstatus.h"
@@ -137,19 +138,6 @@ int upload(const TransferArguments &arguments, QTextStream &out, QTextStream &er
     return finish(transfer::FeedUpload::storeInCurrentDirectory(client, arguments.positional));
 }
 
-// Prints the folder upload's status text for each file.
-class PrintedProgress final : public transfer::FolderUploadProgress {
-public:
-    explicit PrintedProgress(QTextStream &out) : m_out(out) {}
-    void status(const QString &text) override {
-        m_out << text << '\n';
-        m_out.flush();
-    }
-
-private:
-    QTextStream &m_out;
-};
-
 int uploadBlog(const TransferArguments &arguments, QTextStream &out, QTextStream &err) {
     const auto server = serverOf(arguments, err);
     if (const int *status = std::get_if<int>(&server)) {
@@ -160,7 +148,7 @@ int uploadBlog(const TransferArguments &arguments, QTextStream &out, QTextStream
                                : arguments.positional;
     TransferClient client;
     attach(client, arguments, out, err);
-    PrintedProgress progress(out);
+    PrintedProgress<transfer::FolderUploadProgress> progress(out);
     const platform::Result<int> stored = transfer::FolderUpload::run(
         client, std::get<platform::TransferServer>(server), folder, arguments.directory, progress);
     out << transfer::FolderUpload::outcomeText(stored, arguments.directory) << '\n';
