@@ -7,11 +7,13 @@
 #include "platform/clock.h"
 #include "platform/dbconnection.h"
 #include "platform/dbcursor.h"
+#include "platform/fileerrors.h"
 #include "platform/folders.h"
 #include "platform/progress.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace tidewell::blog {
 
@@ -132,7 +134,12 @@ Status Run::writeIndexAndEntries() {
         return saved;
     }
 
-    QString entries;
+    // The entries page holds every active entry: it goes to its file as it is made, so memory does not
+    // grow with the blog. It is there whole or not at all.
+    QSaveFile entries(outputPath(kEntries));
+    if (!entries.open(QIODevice::WriteOnly)) {
+        return Status::failure(platform::FileErrors::cannotCreate(entries));
+    }
     for (int r = 0; !cursor.eof(); ++r) {
         const Result<BlogEntry> entry = BlogEntry::read(cursor);
         if (!entry) {
@@ -144,9 +151,13 @@ Status Run::writeIndexAndEntries() {
             if (!blogs) {
                 return Status::failure(blogs.error());
             }
-            appendLine(entries,
+            QString summary;
+            appendLine(summary,
                        QLatin1String("<!-- blogging data  #") + QString::number(r) + QLatin1String(" -->"));
-            entries += placeholders::entryLines(*blogs, *entry, placeholders::shortText(*entry));
+            summary += placeholders::entryLines(*blogs, *entry, placeholders::shortText(*entry));
+            if (entries.write(summary.toUtf8()) < 0) {
+                return Status::failure(platform::FileErrors::cannotCreate(entries));
+            }
 
             QString page;
             appendLine(page, QStringLiteral("<html>"));
@@ -180,8 +191,8 @@ Status Run::writeIndexAndEntries() {
     for (const QString &line : *bottom) {
         appendLine(index, line);
     }
-    if (Status saved = writeTextFile(outputPath(kEntries), entries); !saved) {
-        return saved;
+    if (!entries.commit()) {
+        return Status::failure(platform::FileErrors::cannotCreate(entries));
     }
     return writeTextFile(outputPath(kIndex), index);
 }
