@@ -8,6 +8,7 @@
 #include "channel/articleeditor.h"
 #include "channel/articleicons.h"
 #include "channel/categoryfile.h"
+#include "channel/commandstatus.h"
 #include "platform/clock.h"
 #include "platform/dialogseams.h"
 #include "platform/folders.h"
@@ -176,6 +177,11 @@ Tfrm_article::Tfrm_article(QWidget *parent)
                 archivedMenu->popup(m_ui->archived_blogs->viewport()->mapToGlobal(at));
             });
 
+    channel::clearStatusLineBefore({m_ui->addtoblog, m_ui->editblog, m_ui->deleteentry, m_ui->repairdatabase,
+                                    m_ui->publishblog, m_ui->configureblog, m_ui->historylink,
+                                    m_ui->loadwebpage, m_ui->Editselectedentry1, m_ui->Createnewentry1,
+                                    m_ui->Deleteselectedentry1, m_ui->Togglearchivestatus1,
+                                    m_ui->Togglearchivestatus2, m_ui->Compactdatabase1, m_ui->PublishBlog1});
     connect(m_ui->addtoblog, &QAbstractButton::clicked, this, &Tfrm_article::addtoblogClick);
     connect(m_ui->editblog, &QAbstractButton::clicked, this, &Tfrm_article::editblogClick);
     connect(m_ui->deleteentry, &QAbstractButton::clicked, this, &Tfrm_article::Deleteselectedentry1Click);

@@ -5,6 +5,7 @@
 #include "channel/channeledit.h"
 #include "channel/channelopen.h"
 #include "channel/channeltreemodel.h"
+#include "channel/commandstatus.h"
 #include "channel/languagelist.h"
 #include "channel/newchannel.h"
 #include "channel/rss_global.h"
@@ -105,6 +106,11 @@ Tchannelchild::Tchannelchild(QWidget *parent) : QWidget(parent), m_ui(std::make_
         completer->setCaseSensitivity(Qt::CaseSensitive);
     }
 
+    clearStatusLineBefore({m_ui->SpeedButton1, m_ui->SpeedButton2, m_ui->SpeedButton3, m_ui->SpeedButton4,
+                           m_ui->SpeedButton5, m_ui->SpeedButton6, m_ui->SpeedButton7, m_ui->SpeedButton8,
+                           m_ui->SpeedButton9, m_ui->ToolButton2, m_ui->ToolButton3, m_ui->ToolButton4,
+                           m_ui->Deletesection1, m_ui->Editselectedrow1, m_ui->Validatefeed1,
+                           m_ui->Addimagesection1});
     connect(m_ui->langualist, &QComboBox::currentIndexChanged, this, &Tchannelchild::langualistChange);
     connect(m_ui->ttl, &QComboBox::currentTextChanged, this, &Tchannelchild::ttlChange);
     connect(m_ui->SpeedButton9, &QAbstractButton::clicked, this, &Tchannelchild::SpeedButton9Click);

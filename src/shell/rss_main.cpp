@@ -116,8 +116,12 @@ Tmain::~Tmain() {
 }
 
 void Tmain::connectActions() {
+    // A command starts on a clear status line, so no text of an earlier command stays behind its own.
     const auto on = [this](QAction *action, void (Tmain::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(action, &QAction::triggered, this, [this, handler] {
+            setStatusText(QString());
+            (this->*handler)();
+        });
     };
     on(m_ui->New1, &Tmain::New1Click);
     on(m_ui->ToolButton1, &Tmain::New1Click);
@@ -152,6 +156,15 @@ void Tmain::connectActions() {
     connect(m_ui->TileVertically1, &QAction::triggered, m_workArea, &WorkArea::tileVertically);
     connect(m_ui->Window1, &QMenu::aboutToShow, this, &Tmain::rebuildWindowList);
     connect(m_workArea, &QMdiArea::subWindowActivated, this, &Tmain::updateMenus);
+    // A text about one window does not stay when another comes to the front.
+    connect(m_workArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        if (sub && sub != m_lastActive) {
+            if (m_lastActive) {
+                setStatusText(QString());
+            }
+            m_lastActive = sub;
+        }
+    });
 }
 
 // Status line
@@ -193,7 +206,7 @@ QString Tmain::uploadFeedPreset() const {
 }
 
 QMdiSubWindow *Tmain::addChild(QWidget *child) {
-    QMdiSubWindow *sub = m_workArea->addSubWindow(child);
+    QMdiSubWindow *sub = m_workArea->addChild(child);
     connect(sub, &QObject::destroyed, this, &Tmain::updateMenus);
     updateMenus();
     return sub;

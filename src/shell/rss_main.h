@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QMdiSubWindow;
@@ -102,6 +103,7 @@ private:
 
     std::unique_ptr<Ui::Tmain> m_ui;
     WorkArea *m_workArea = nullptr;
+    QPointer<QMdiSubWindow> m_lastActive; // the window last in front, for the status line
     QProgressBar *m_progress = nullptr;
     QLabel *m_statusText = nullptr;
     QList<QAction *> m_recentActions;

@@ -2,6 +2,7 @@
 
 #include "shell/pictures.h"
 
+#include <algorithm>
 #include <QMdiSubWindow>
 #include <QPainter>
 
@@ -10,6 +11,22 @@ namespace tidewell::shell {
 WorkArea::WorkArea(QWidget *parent) : QMdiArea(parent), m_picture(workAreaPicture()) {
     setObjectName(QStringLiteral("workarea"));
     setBackground(QColor(0x6f, 0x86, 0x93));
+    // Windows arranged or moved past the edge stay reachable.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+QSize WorkArea::childMinimumSize() const {
+    // Room for the title bar's caption and buttons and a few lines of the window's form; the form
+    // itself scrolls inside the window below that.
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.averageCharWidth() * 40, metrics.height() * 12};
+}
+
+QMdiSubWindow *WorkArea::addChild(QWidget *child) {
+    QMdiSubWindow *sub = addSubWindow(child);
+    sub->setMinimumSize(childMinimumSize());
+    return sub;
 }
 
 void WorkArea::paintEvent(QPaintEvent *event) {
@@ -30,19 +47,23 @@ void WorkArea::tile(Qt::Orientation stacking) {
     if (open.isEmpty()) {
         return;
     }
-    const QRect area = viewport()->rect();
+    // Too many windows for the area: each keeps its minimum size and the area scrolls, rather than
+    // windows overlapping or crushing their controls.
+    const QSize least = childMinimumSize();
     const int count = int(open.size());
+    const int width = std::max(viewport()->width(), stacking == Qt::Horizontal ? least.width() * count : 0);
+    const int height = std::max(viewport()->height(), stacking == Qt::Vertical ? least.height() * count : 0);
     for (int i = 0; i < count; ++i) {
         QMdiSubWindow *sub = open[i];
         if (sub->isMaximized()) {
             sub->showNormal();
         }
         if (stacking == Qt::Vertical) {
-            const int top = area.height() * i / count;
-            sub->setGeometry(0, top, area.width(), area.height() * (i + 1) / count - top);
+            const int top = height * i / count;
+            sub->setGeometry(0, top, width, height * (i + 1) / count - top);
         } else {
-            const int left = area.width() * i / count;
-            sub->setGeometry(left, 0, area.width() * (i + 1) / count - left, area.height());
+            const int left = width * i / count;
+            sub->setGeometry(left, 0, width * (i + 1) / count - left, height);
         }
     }
 }

@@ -13,6 +13,10 @@ class WorkArea final : public QMdiArea {
 public:
     explicit WorkArea(QWidget *parent = nullptr);
 
+    // Adds child as a window of the area, no smaller than childMinimumSize().
+    QMdiSubWindow *addChild(QWidget *child);
+    QSize childMinimumSize() const;
+
     // Open (not minimised) windows stacked as full-width strips, one above the other.
     void tileHorizontally();
     // Open windows side by side as full-height columns.

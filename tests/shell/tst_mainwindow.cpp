@@ -14,8 +14,10 @@
 #include "shell/rss_splash.h"
 #include "testhome.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -55,6 +58,9 @@ private Q_SLOTS:
     void openFile_usesChooserFilterAndOpensChosenPath();
     void dialogEntries_openTheirDialog_data();
     void dialogEntries_openTheirDialog();
+    void arrangements_keepWindowsUsable_data();
+    void arrangements_keepWindowsUsable();
+    void statusLine_clearedWhenTheNextCommandStarts();
 
 private:
     QString writeDocument(const QString &name);
@@ -512,6 +518,90 @@ void TestMainWindow::placement_firstAt5050ThenRemembered() {
     Tmain w({"/NOSPLASH"});
     QVERIFY(w.windowState().testFlag(Qt::WindowMaximized));
     QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+void TestMainWindow::arrangements_keepWindowsUsable_data() {
+    QTest::addColumn<QString>("arrangement");
+    QTest::newRow("cascade") << "Cascade1";
+    QTest::newRow("tile vertically") << "TileVertically1";
+    QTest::newRow("tile horizontally") << "TileHorizontally1";
+}
+
+// Four windows (three channels and the blog tool) in the main window at its first-start size: arranged,
+// none is crushed below the size its controls need, and in a cascade every title bar can be clicked.
+void TestMainWindow::arrangements_keepWindowsUsable() {
+    QFETCH(QString, arrangement);
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const char *command : {"New1", "New1", "Newarticle1", "New1"}) {
+        action(w, command)->trigger();
+    }
+    action(w, arrangement.toLatin1().constData())->trigger();
+    QTest::qWait(20);
+
+    auto *area = w.findChild<QMdiArea *>();
+    const QList<QMdiSubWindow *> subs = w.childWindows();
+    QCOMPARE(subs.size(), 4);
+    const int titleHeight = area->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, subs.first());
+    for (QMdiSubWindow *sub : subs) {
+        const QString title = sub->windowTitle();
+        QVERIFY2(sub->width() >= sub->minimumWidth() && sub->height() >= sub->minimumHeight(),
+                 qPrintable(title));
+        QVERIFY2(sub->minimumWidth() >= 200 && sub->minimumHeight() >= 120, qPrintable(title));
+        // Below its minimum the window's form scrolls: every control keeps the room it needs.
+        for (QWidget *control : sub->widget()->findChildren<QWidget *>()) {
+            // (An editable combo box's own line edit is sized by the box.)
+            if (!control->isVisible() || qobject_cast<QComboBox *>(control->parentWidget()) ||
+                !(qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractButton *>(control) ||
+                  qobject_cast<QComboBox *>(control))) {
+                continue;
+            }
+            // (A control of fixed size, such as a square format button, has the size it was given.)
+            const QSize least = control->minimumSizeHint().boundedTo(control->maximumSize());
+            QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),
+                     qPrintable(QStringLiteral("%1: %2 is %3x%4, needs %5x%6")
+                                    .arg(title, control->objectName())
+                                    .arg(control->width())
+                                    .arg(control->height())
+                                    .arg(least.width())
+                                    .arg(least.height())));
+        }
+        if (arrangement == QLatin1String("Cascade1")) {
+            // The middle of the title bar is inside the area and belongs to this window, not one above.
+            const QPoint middle = sub->mapTo(area->viewport(), QPoint(sub->width() / 2, titleHeight / 2));
+            QVERIFY2(area->viewport()->rect().contains(middle), qPrintable(title));
+            QWidget *hit = area->viewport()->childAt(middle);
+            QVERIFY2(hit == sub || sub->isAncestorOf(hit), qPrintable(title));
+        } else {
+            for (QMdiSubWindow *other : subs) {
+                QVERIFY2(other == sub || !other->geometry().intersects(sub->geometry()), qPrintable(title));
+            }
+        }
+    }
+}
+
+void TestMainWindow::statusLine_clearedWhenTheNextCommandStarts() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    auto *line = w.findChild<QLabel *>("StatusLine1");
+    action(w, "New1")->trigger();
+    action(w, "New1")->trigger();
+    platform::StatusLine::current().statusmsg("Exporting and saving RSS file");
+    // A main-window command that reports nothing (an open, cancelled) leaves the line empty, not with
+    // the text before it.
+    m_prompts->answerText(QString());
+    action(w, "Openfile1")->trigger();
+    QCOMPARE(line->text(), QString());
+
+    // So does a command of a channel window, and a text about one window goes when another comes forward.
+    platform::StatusLine::current().statusmsg("Item \"a\" added to the channel.");
+    auto *channel = qobject_cast<channel::Tchannelchild *>(w.childWindows().last()->widget());
+    channel->findChild<QAbstractButton *>("SpeedButton2")->click();
+    QCOMPARE(line->text(), QString());
+    platform::StatusLine::current().statusmsg("Opened a.chf");
+    w.findChild<QMdiArea *>()->setActiveSubWindow(w.childWindows().first());
+    QCOMPARE(line->text(), QString());
 }
 
 QTEST_MAIN(TestMainWindow)
