@@ -101,11 +101,39 @@ ItemFields readItemFields(const TreeNode *item) {
     return fields;
 }
 
+namespace {
+// Copies source with its descendants as the last child of parent.
+void appendCopy(ChannelTreeModel &model, TreeNode *parent, const TreeNode *source) {
+    TreeNode *copy = model.appendNode(parent, source->text, source->kind);
+    for (int i = 0; i < source->childCount(); ++i) {
+        appendCopy(model, copy, source->child(i));
+    }
+}
+
+bool shownInEditor(const TreeNode *section) {
+    const std::string name = upperAscii(section->text);
+    for (const char *shown : {"TITLE", "LINK", "DESCRIPTION", "PUBDATE", "AUTHOR", "CATEGORY"}) {
+        if (name == shown) {
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
 TreeNode *updateItem(ChannelTreeModel &model, TreeNode *editnode, const ItemFields &fields) {
+    TreeNode *item = appendItem(model, fields);
     if (editnode) {
+        // The sections the editor does not show (an imported guid, an enclosure, the content, extension
+        // elements, the item's attributes) stay with the item rather than being lost with the old node.
+        for (int i = 0; i < editnode->childCount(); ++i) {
+            if (const TreeNode *section = editnode->child(i); !shownInEditor(section)) {
+                appendCopy(model, item, section);
+            }
+        }
         model.removeNode(editnode);
     }
-    return appendItem(model, fields);
+    return item;
 }
 
 bool deleteSection(ChannelTreeModel &model, TreeNode *node) {

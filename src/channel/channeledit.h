@@ -41,8 +41,9 @@ AddItemResult addItem(ChannelTreeModel &model, const ItemFields &fields, TreeNod
 // The field values of an item by their upper-cased section names; fields it lacks stay empty.
 ItemFields readItemFields(const TreeNode *item);
 
-// "Update feed items": removes editnode (when given), then appends "Item - <title>" (kind 2) with a
-// section for each non-empty box, in the add order. Returns the new item.
+// "Update feed items": appends "Item - <title>" (kind 2) with a section for each non-empty box, in the
+// add order, followed by copies of editnode's sections that the editor does not show; then removes
+// editnode (when given). Returns the new item.
 TreeNode *updateItem(ChannelTreeModel &model, TreeNode *editnode, const ItemFields &fields);
 
 // "Delete section": removes node with its descendants when it has at least two children (an item or

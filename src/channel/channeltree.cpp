@@ -271,12 +271,20 @@ TreeNode *findnode(const ChannelTree &tree, std::string_view name) {
     return findnode(tree.firstTopLevel(), name);
 }
 
+bool isAttributeSection(const TreeNode *node) {
+    return node->childCount() > 0 && !node->text.empty() && node->text.front() == '@';
+}
+
 std::string sectionValue(const TreeNode *section) {
     if (!section) {
         return {};
     }
-    const TreeNode *value = section->firstChild();
-    return value ? value->text : std::string();
+    for (int i = 0; i < section->childCount(); ++i) {
+        if (const TreeNode *child = section->child(i); !isAttributeSection(child)) {
+            return child->text;
+        }
+    }
+    return {};
 }
 
 } // namespace tidewell::channel

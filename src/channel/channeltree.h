@@ -117,7 +117,10 @@ TreeNode *findnode(TreeNode *start, std::string_view name);
 // findnode from the first top-level node: a search of the whole tree.
 TreeNode *findnode(const ChannelTree &tree, std::string_view name);
 
-// The value of a section: the text of its first child, empty when it has none (or section is nullptr).
+// "@name" with the value as its one child: an attribute of the parent element.
+bool isAttributeSection(const TreeNode *node);
+// The value of a section: the text of its first child that is not an attribute section (attributes come
+// before the element's text), empty when it has none (or section is nullptr).
 std::string sectionValue(const TreeNode *section);
 
 } // namespace tidewell::channel

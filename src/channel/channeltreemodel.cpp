@@ -55,11 +55,14 @@ void ChannelTreeModel::setSectionValue(TreeNode *section, std::string value) {
     if (!section) {
         return;
     }
-    if (TreeNode *valueNode = section->firstChild()) {
-        setNodeText(valueNode, std::move(value));
-    } else {
-        appendNode(section, std::move(value));
+    // The value node follows the section's attribute sections, if it has any.
+    for (int i = 0; i < section->childCount(); ++i) {
+        if (TreeNode *valueNode = section->child(i); !isAttributeSection(valueNode)) {
+            setNodeText(valueNode, std::move(value));
+            return;
+        }
     }
+    appendNode(section, std::move(value));
 }
 
 void ChannelTreeModel::clear() {

@@ -53,11 +53,6 @@ constexpr std::string_view kUndeclaredPrefixUri = "urn:x-undeclared-prefix:";
 
 // --- The tree's shape (see the shared convention of the import and the writer) ----------------------
 
-// "@name" with the value as its one child: an attribute of the parent element.
-bool isAttributeSection(const TreeNode *node) {
-    return node->childCount() > 0 && !node->text.empty() && node->text.front() == '@';
-}
-
 // A node with children that is not an attribute: a (nested) element. A node without children is text.
 bool isElementSection(const TreeNode *node) {
     return node->childCount() > 0 && !isAttributeSection(node);

@@ -365,18 +365,6 @@ struct LinesSink {
     }
 };
 
-// The item's title: the value of its title section (attribute sections, which have a value below them,
-// come first and are passed over).
-std::string titleValue(const TreeNode *title) {
-    for (int i = 0; i < title->childCount(); ++i) {
-        const TreeNode *child = title->child(i);
-        if (!(child->text.starts_with('@') && child->childCount() > 0)) {
-            return child->text;
-        }
-    }
-    return {};
-}
-
 void renameItems(ChannelTree &tree) {
     for (TreeNode *node = tree.first(); node; node = ChannelTree::next(node)) {
         if (node->text != "item" || node->childCount() == 0) {
@@ -386,7 +374,7 @@ void renameItems(ChannelTree &tree) {
             const TreeNode *child = node->child(i);
             if (child->text == "title") {
                 // A title without text gives the label with an empty title, so the item still opens as one.
-                node->text = "item - " + titleValue(child);
+                node->text = "item - " + channel::sectionValue(child);
             }
         }
     }
