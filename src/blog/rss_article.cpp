@@ -109,8 +109,8 @@ Tfrm_article::Tfrm_article(QWidget *parent)
     m_ui->Splitter1->setStretchFactor(0, 1);
     m_ui->Splitter1->setStretchFactor(1, 0);
     m_ui->Splitter1->setSizes({620, 400});
-    // Room for the calendar and for the entries' titles beside their dates.
-    m_ui->listPane->setMinimumWidth(std::max(320, m_ui->MonthCalendar1->minimumSizeHint().width()));
+    // Room for the whole calendar; the entries' list scrolls sideways below that.
+    m_ui->listPane->setMinimumWidth(m_ui->MonthCalendar1->minimumSizeHint().width());
 
     const QStyle *look = style();
     const std::pair<QAbstractButton *, BlogIcon> pictured[] = {
@@ -121,7 +121,9 @@ Tfrm_article::Tfrm_article(QWidget *parent)
     for (const auto &[button, icon] : pictured) {
         button->setIcon(blogIcon(icon, look));
     }
-    m_ui->loadwebpage->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The format bar's last button shows its picture only, so the window fits the main window's first
+    // size; its text is the hint.
+    m_ui->loadwebpage->setToolTip(m_ui->loadwebpage->text());
     m_ui->PageControl1->setTabIcon(0, blogIcon(BlogIcon::ActiveEntry, look));
     m_ui->PageControl1->setTabIcon(1, blogIcon(BlogIcon::ArchivedEntry, look));
     const std::pair<QAbstractButton *, channel::ArticleIcon> formatting[] = {

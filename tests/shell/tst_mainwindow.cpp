@@ -26,6 +26,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void openFile_usesChooserFilterAndOpensChosenPath();
     void dialogEntries_openTheirDialog_data();
     void dialogEntries_openTheirDialog();
+    void firstStartSize_maximisedWindowsNeedNoScrolling();
     void arrangements_keepWindowsUsable_data();
     void arrangements_keepWindowsUsable();
     void statusLine_clearedWhenTheNextCommandStarts();
@@ -518,6 +521,24 @@ void TestMainWindow::placement_firstAt5050ThenRemembered() {
     Tmain w({"/NOSPLASH"});
     QVERIFY(w.windowState().testFlag(Qt::WindowMaximized));
     QCOMPARE(m_prompts->unexpected(), 0);
+}
+
+// At the main window's first-start size a maximised channel window and blog tool show everything: their
+// scroll bars have nothing to scroll.
+void TestMainWindow::firstStartSize_maximisedWindowsNeedNoScrolling() {
+    Tmain w({"/NOSPLASH"});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const char *command : {"New1", "Newarticle1"}) {
+        action(w, command)->trigger();
+        QTest::qWait(20);
+        QMdiSubWindow *sub = w.findChild<QMdiArea *>()->currentSubWindow();
+        QVERIFY(sub->isMaximized());
+        auto *scroll = sub->widget()->findChild<QScrollArea *>("childScroll");
+        QVERIFY2(scroll, command);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+    }
 }
 
 void TestMainWindow::arrangements_keepWindowsUsable_data() {
