@@ -150,7 +150,7 @@ void Tmain::connectActions() {
         connect(close, &QAction::triggered, this, closeActive);
     }
     connect(m_ui->Arrange1, &QAction::triggered, m_workArea, &WorkArea::arrangeIcons);
-    connect(m_ui->Cascade1, &QAction::triggered, m_workArea, &WorkArea::cascadeSubWindows);
+    connect(m_ui->Cascade1, &QAction::triggered, m_workArea, &WorkArea::cascade);
     connect(m_ui->MinimizeAll1, &QAction::triggered, m_workArea, &WorkArea::minimizeAll);
     connect(m_ui->TileHorizontally1, &QAction::triggered, m_workArea, &WorkArea::tileHorizontally);
     connect(m_ui->TileVertically1, &QAction::triggered, m_workArea, &WorkArea::tileVertically);

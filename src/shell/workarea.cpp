@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QStyle>
 
 namespace tidewell::shell {
 
@@ -65,6 +66,38 @@ void WorkArea::tile(Qt::Orientation stacking) {
             const int left = width * i / count;
             sub->setGeometry(left, 0, width * (i + 1) / count - left, height);
         }
+    }
+}
+
+void WorkArea::cascade() {
+    QList<QMdiSubWindow *> open;
+    for (QMdiSubWindow *sub : subWindowList(QMdiArea::StackingOrder)) {
+        if (sub->isVisible() && !sub->isMinimized()) {
+            open.append(sub);
+        }
+    }
+    if (open.isEmpty()) {
+        return;
+    }
+    // Each window one title bar lower and further right than the one behind it, so every title bar
+    // shows; the windows as large as the area leaves them. The window in front stays in front.
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, open.first()) +
+                     style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, open.first());
+    const QSize least = childMinimumSize();
+    const QRect area = viewport()->rect();
+    const int perColumn = std::max(1, (area.height() - least.height()) / step + 1);
+    const int rows = std::min(int(open.size()), perColumn);
+    const QSize size(std::max(least.width(), area.width() - (rows - 1) * step),
+                     std::max(least.height(), area.height() - (rows - 1) * step));
+    for (int i = 0; i < open.size(); ++i) {
+        QMdiSubWindow *sub = open[i];
+        if (sub->isMaximized()) {
+            sub->showNormal();
+        }
+        // More windows than fit one above the other start again at the top, shifted right.
+        const int row = i % perColumn;
+        const int column = i / perColumn;
+        sub->setGeometry(QRect(QPoint(row * step + column * step * 4, row * step), size));
     }
 }
 

@@ -5,7 +5,7 @@
 namespace tidewell::shell {
 
 // The main window's work area: the MDI area with the faint logo centred behind the child windows, and the
-// window arrangements the Window menu offers besides cascade.
+// window arrangements of the Window menu.
 class WorkArea final : public QMdiArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WorkArea)
@@ -17,7 +17,9 @@ public:
     QMdiSubWindow *addChild(QWidget *child);
     QSize childMinimumSize() const;
 
-    // Open (not minimised) windows stacked as full-width strips, one above the other.
+    // Open (not minimised) windows overlapping with every title bar in view.
+    void cascade();
+    // Open windows stacked as full-width strips, one above the other.
     void tileHorizontally();
     // Open windows side by side as full-height columns.
     void tileVertically();
