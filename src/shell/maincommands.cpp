@@ -2,6 +2,8 @@
 
 #include "platform/folders.h"
 
+#include <algorithm>
+
 namespace tidewell::shell {
 
 bool splashWanted(const QStringList &arguments) {
@@ -35,6 +37,17 @@ QString uploadPreset(const QString &activeTitle) {
     return isChannelDocumentTitle(activeTitle)
                ? platform::replaceExtension(activeTitle, QStringLiteral(".xml"))
                : QString();
+}
+
+QRect fittedPlacement(const QRect &wanted, const QRect &available, const QMargins &frame) {
+    const QRect room = available.marginsRemoved(frame);
+    if (room.isEmpty()) {
+        return wanted;
+    }
+    const QSize size = wanted.size().boundedTo(room.size());
+    const int left = std::clamp(wanted.left(), room.left(), room.right() + 1 - size.width());
+    const int top = std::clamp(wanted.top(), room.top(), room.bottom() + 1 - size.height());
+    return {QPoint(left, top), size};
 }
 
 } // namespace tidewell::shell

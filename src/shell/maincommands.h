@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +26,10 @@ QString newArticleTitle(int openChildWindows);
 bool isChannelDocumentTitle(const QString &title);
 // The upload dialog's "Selected feed": the document's ".xml" copy, or empty for any other title.
 QString uploadPreset(const QString &activeTitle);
+
+// Where the main window goes so that it and its frame lie on the screen's available area: the wanted
+// place when it fits, else no larger than the area and moved onto it (a size saved on a larger screen, or
+// the first-start size on a small or scaled one).
+QRect fittedPlacement(const QRect &wanted, const QRect &available, const QMargins &frame);
 
 } // namespace tidewell::shell

@@ -27,11 +27,14 @@
 #include <optional>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -424,12 +427,22 @@ void Tmain::About1Click() {
 
 void Tmain::restorePlacement() {
     namespace settings = platform::settings;
-    move(settings::mainLeft.value(), settings::mainTop.value());
+    QRect wanted(QPoint(settings::mainLeft.value(), settings::mainTop.value()), size());
     const int width = settings::mainWidth.value();
     const int height = settings::mainHeight.value();
     if (width > 0 && height > 0) {
-        resize(QSize(width, height).expandedTo(minimumSizeHint()));
+        wanted.setSize(QSize(width, height).expandedTo(minimumSizeHint()));
     }
+    // The frame is not known before the window is shown: room for a title bar and thin borders.
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+    const QMargins frame(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
+    const QScreen *screen = QGuiApplication::screenAt(wanted.topLeft());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect placed = screen ? fittedPlacement(wanted, screen->availableGeometry(), frame) : wanted;
+    move(placed.topLeft());
+    resize(placed.size());
     if (settings::mainMaximised.value() != 0) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void recentFiles_menuCaption();
     void commandDecisions_data();
     void commandDecisions();
+    void fittedPlacement_data();
+    void fittedPlacement();
 
 private:
     void writeSettings(const QByteArray &keyBody);
@@ -280,6 +282,23 @@ void TestUserSettings::commandDecisions() {
     QCOMPARE(int(argumentKind(text)), kind);
     QCOMPARE(splashWanted({QStringLiteral("a.chf"), text}), splash);
     QCOMPARE(uploadPreset(text), upload);
+}
+
+void TestUserSettings::fittedPlacement_data() {
+    QTest::addColumn<QRect>("wanted");
+    QTest::addColumn<QRect>("placed");
+    // A 1280x1024 screen at 1.5 scaling (853x682) with a panel of 24 at the top; frame 4, title bar 24.
+    QTest::newRow("fits") << QRect(50, 60, 700, 500) << QRect(50, 60, 700, 500);
+    QTest::newRow("first start, too wide") << QRect(50, 50, 900, 640) << QRect(4, 52, 845, 626);
+    QTest::newRow("off the right edge") << QRect(600, 100, 400, 300) << QRect(449, 100, 400, 300);
+    QTest::newRow("above the panel") << QRect(100, 0, 400, 300) << QRect(100, 52, 400, 300);
+    QTest::newRow("saved on a screen to the left") << QRect(-1500, 40, 800, 600) << QRect(4, 52, 800, 600);
+}
+
+void TestUserSettings::fittedPlacement() {
+    QFETCH(QRect, wanted);
+    QFETCH(QRect, placed);
+    QCOMPARE(shell::fittedPlacement(wanted, QRect(0, 24, 853, 658), QMargins(4, 28, 4, 4)), placed);
 }
 
 QTEST_GUILESS_MAIN(TestUserSettings)
