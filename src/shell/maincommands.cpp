@@ -40,14 +40,14 @@ QString uploadPreset(const QString &activeTitle) {
 }
 
 QRect fittedPlacement(const QRect &wanted, const QRect &available, const QMargins &frame) {
-    const QRect room = available.marginsRemoved(frame);
-    if (room.isEmpty()) {
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (available.width() <= frameSize.width() || available.height() <= frameSize.height()) {
         return wanted;
     }
-    const QSize size = wanted.size().boundedTo(room.size());
-    const int left = std::clamp(wanted.left(), room.left(), room.right() + 1 - size.width());
-    const int top = std::clamp(wanted.top(), room.top(), room.bottom() + 1 - size.height());
-    return {QPoint(left, top), size};
+    const QSize outer = (wanted.size() + frameSize).boundedTo(available.size());
+    const int left = std::clamp(wanted.left(), available.left(), available.right() + 1 - outer.width());
+    const int top = std::clamp(wanted.top(), available.top(), available.bottom() + 1 - outer.height());
+    return {QPoint(left, top), outer - frameSize};
 }
 
 } // namespace tidewell::shell

@@ -29,7 +29,8 @@ QString uploadPreset(const QString &activeTitle);
 
 // Where the main window goes so that it and its frame lie on the screen's available area: the wanted
 // place when it fits, else no larger than the area and moved onto it (a size saved on a larger screen, or
-// the first-start size on a small or scaled one).
+// the first-start size on a small or scaled one). Rectangles hold the frame's top-left corner, as move()
+// takes it, and the size inside the frame, as resize() takes it.
 QRect fittedPlacement(const QRect &wanted, const QRect &available, const QMargins &frame);
 
 } // namespace tidewell::shell

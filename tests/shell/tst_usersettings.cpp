@@ -289,10 +289,10 @@ void TestUserSettings::fittedPlacement_data() {
     QTest::addColumn<QRect>("placed");
     // A 1280x1024 screen at 1.5 scaling (853x682) with a panel of 24 at the top; frame 4, title bar 24.
     QTest::newRow("fits") << QRect(50, 60, 700, 500) << QRect(50, 60, 700, 500);
-    QTest::newRow("first start, too wide") << QRect(50, 50, 900, 640) << QRect(4, 52, 845, 626);
-    QTest::newRow("off the right edge") << QRect(600, 100, 400, 300) << QRect(449, 100, 400, 300);
-    QTest::newRow("above the panel") << QRect(100, 0, 400, 300) << QRect(100, 52, 400, 300);
-    QTest::newRow("saved on a screen to the left") << QRect(-1500, 40, 800, 600) << QRect(4, 52, 800, 600);
+    QTest::newRow("first start, too large") << QRect(50, 50, 900, 640) << QRect(0, 24, 845, 626);
+    QTest::newRow("off the right edge") << QRect(600, 100, 400, 300) << QRect(445, 100, 400, 300);
+    QTest::newRow("above the panel") << QRect(100, 0, 400, 300) << QRect(100, 24, 400, 300);
+    QTest::newRow("saved on a screen to the left") << QRect(-1500, 40, 800, 600) << QRect(0, 40, 800, 600);
 }
 
 void TestUserSettings::fittedPlacement() {
