@@ -38,13 +38,24 @@ void WorkArea::paintEvent(QPaintEvent *event) {
     p.drawPixmap(target.topLeft(), m_picture);
 }
 
-void WorkArea::tile(Qt::Orientation stacking) {
+QList<QMdiSubWindow *> WorkArea::openWindows(WindowOrder order) const {
     QList<QMdiSubWindow *> open;
-    for (QMdiSubWindow *sub : subWindowList(QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow *sub : subWindowList(order)) {
         if (sub->isVisible() && !sub->isMinimized()) {
             open.append(sub);
         }
     }
+    // Arranging restores maximised windows first.
+    for (QMdiSubWindow *sub : std::as_const(open)) {
+        if (sub->isMaximized()) {
+            sub->showNormal();
+        }
+    }
+    return open;
+}
+
+void WorkArea::tile(Qt::Orientation stacking) {
+    const QList<QMdiSubWindow *> open = openWindows(QMdiArea::CreationOrder);
     if (open.isEmpty()) {
         return;
     }
@@ -56,9 +67,6 @@ void WorkArea::tile(Qt::Orientation stacking) {
     const int height = std::max(viewport()->height(), stacking == Qt::Vertical ? least.height() * count : 0);
     for (int i = 0; i < count; ++i) {
         QMdiSubWindow *sub = open[i];
-        if (sub->isMaximized()) {
-            sub->showNormal();
-        }
         if (stacking == Qt::Vertical) {
             const int top = height * i / count;
             sub->setGeometry(0, top, width, height * (i + 1) / count - top);
@@ -70,12 +78,7 @@ void WorkArea::tile(Qt::Orientation stacking) {
 }
 
 void WorkArea::cascade() {
-    QList<QMdiSubWindow *> open;
-    for (QMdiSubWindow *sub : subWindowList(QMdiArea::StackingOrder)) {
-        if (sub->isVisible() && !sub->isMinimized()) {
-            open.append(sub);
-        }
-    }
+    const QList<QMdiSubWindow *> open = openWindows(QMdiArea::StackingOrder);
     if (open.isEmpty()) {
         return;
     }
@@ -91,9 +94,6 @@ void WorkArea::cascade() {
                      std::max(least.height(), area.height() - (rows - 1) * step));
     for (int i = 0; i < open.size(); ++i) {
         QMdiSubWindow *sub = open[i];
-        if (sub->isMaximized()) {
-            sub->showNormal();
-        }
         // More windows than fit one above the other start again at the top, shifted right.
         const int row = i % perColumn;
         const int column = i / perColumn;

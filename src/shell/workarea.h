@@ -32,6 +32,8 @@ protected:
 
 private:
     void tile(Qt::Orientation stacking);
+    // The windows that are shown and not minimised, maximised ones restored, in the order given.
+    QList<QMdiSubWindow *> openWindows(WindowOrder order) const;
     QPixmap m_picture;
 };
 
