@@ -1,37 +1,19 @@
 #include "../channel/treetext.h"
 #include "channel/channelopen.h"
 #include "channel/documentfile.h"
+#include "clirun.h"
 #include "oddfiles.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tidewell;
 using channel::ChannelTree;
+using test::CliRun;
+using test::runCli;
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args, const QString &folder) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(TIDEWELL_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QByteArray readFile(const QString &path) {
     QFile file(path);
@@ -97,7 +79,7 @@ void TestCli::validate() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(feed);
     file.close();
-    const Run run = runCli({QStringLiteral("validate"), file.fileName()}, dir.path());
+    const CliRun run = runCli({QStringLiteral("validate"), file.fileName()}, dir.path());
     QCOMPARE(run.status, status);
     for (const QString &part : output) {
         QVERIFY2(run.out.contains(part), qPrintable(run.out));
@@ -124,7 +106,7 @@ void TestCli::oddFiles_refusedBeforeReading() {
     if (command == QLatin1String("opml")) {
         args << dir.path();
     }
-    const Run run = runCli(args, dir.path());
+    const CliRun run = runCli(args, dir.path());
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(QStringLiteral("%1 is not a regular file").arg(path)), qPrintable(run.err));
 }
@@ -136,12 +118,12 @@ void TestCli::import_writesDocumentThatOpensAsChannel() {
     feed.write("<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>News &amp; more</title>"
                "<item><title>First</title><link>http://x/1</link></item></channel></rss>");
     feed.close();
-    const Run run = runCli({QStringLiteral("import"), feed.fileName()}, dir.path());
+    const CliRun run = runCli({QStringLiteral("import"), feed.fileName()}, dir.path());
     QCOMPARE(run.status, 0);
     // The output path loses its commas.
     const QString document = dir.filePath(QStringLiteral("newsdaily.chf"));
     QCOMPARE(run.out.trimmed(), document);
-    const Run dump = runCli({QStringLiteral("dump"), document}, dir.path());
+    const CliRun dump = runCli({QStringLiteral("dump"), document}, dir.path());
     QCOMPARE(dump.status, 0);
     QVERIFY2(dump.out.contains(QStringLiteral("[1] Title\n\t[0] News & more\n")), qPrintable(dump.out));
     QVERIFY2(dump.out.contains(QStringLiteral("[2] Item - First\n")), qPrintable(dump.out));
@@ -181,21 +163,21 @@ void TestCli::errors() {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, message);
-    const Run run = runCli(args, m_dir.path());
+    const CliRun run = runCli(args, m_dir.path());
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 }
 
 void TestCli::help() {
-    const Run run = runCli({QStringLiteral("--help")}, m_dir.path());
+    const CliRun run = runCli({QStringLiteral("--help")}, m_dir.path());
     QCOMPARE(run.status, 0);
     for (const char *command : {"new FILE", "export DOC.chf [FILE]", "dump DOC.chf", "validate FILE|URL",
                                 "import FILE|URL", "opml FILE|URL [OUTDIR]"}) {
         QVERIFY2(run.out.contains(QLatin1String(command)), command);
     }
     // The feeds of an OPML list always go to the data folder; OUTDIR only takes the list's copy.
-    const Run opml = runCli({QStringLiteral("opml"), QStringLiteral("--help")}, m_dir.path());
+    const CliRun opml = runCli({QStringLiteral("opml"), QStringLiteral("--help")}, m_dir.path());
     QCOMPARE(opml.status, 0);
     QVERIFY2(opml.out.contains(QLatin1String("feeds always go to the data")), qPrintable(opml.out));
     QVERIFY(opml.out.contains(QLatin1String("OUTDIR (default: the data folder) receives the list's copy")));
@@ -203,7 +185,7 @@ void TestCli::help() {
 
 void TestCli::new_writesThreeFiles() {
     QTemporaryDir dir;
-    const Run run = runCli({QStringLiteral("new"), QStringLiteral("feed.rss")}, dir.path());
+    const CliRun run = runCli({QStringLiteral("new"), QStringLiteral("feed.rss")}, dir.path());
     QCOMPARE(run.status, 0);
     const QByteArray rss = readFile(dir.filePath(QStringLiteral("feed.rss")));
     QVERIFY(rss.contains("  <title>New title</title>\r\n"));
@@ -234,7 +216,7 @@ void TestCli::exportDocument() {
     if (!target.isEmpty()) {
         args << target;
     }
-    const Run run = runCli(args, dir.path());
+    const CliRun run = runCli(args, dir.path());
     QCOMPARE(run.status, 0);
     const QByteArray rss = readFile(dir.filePath(written + QStringLiteral(".rss")));
     QVERIFY(rss.contains("  <title>My &amp; feed</title>\r\n"));
@@ -247,7 +229,7 @@ void TestCli::exportDocument() {
 }
 
 void TestCli::dump_showsLevelsAndKinds() {
-    const Run run = runCli({QStringLiteral("dump"), QStringLiteral("doc.chf")}, m_dir.path());
+    const CliRun run = runCli({QStringLiteral("dump"), QStringLiteral("doc.chf")}, m_dir.path());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out,
              QStringLiteral("[1] Title\n\t[0] My & feed\n[2] Item - one\n\t[0] title\n\t\t[0] First\n"
@@ -273,7 +255,7 @@ void TestCli::dump_veryDeepDocument() {
     QTemporaryDir dir;
     QVERIFY(channel::saveChannelDocument(tree, dir.filePath(QStringLiteral("deep.chf"))));
 
-    const Run run = runCli({QStringLiteral("dump"), QStringLiteral("deep.chf")}, dir.path());
+    const CliRun run = runCli({QStringLiteral("dump"), QStringLiteral("deep.chf")}, dir.path());
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), depth + 3); // and the empty rest after the last line break

@@ -1,33 +1,15 @@
+#include "clirun.h"
 #include "testhome.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
+using tidewell::test::CliRun;
+using tidewell::test::runCli;
 using tidewell::test::TestHome;
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// tidewell-cli run as a process in the test's user folder (TestHome sets TIDEWELL_HOME for children too).
-Run cli(const QStringList &args) {
-    QProcess process;
-    process.start(QStringLiteral(TIDEWELL_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QStringList blogArgs(std::initializer_list<const char *> args) {
     QStringList list{QStringLiteral("blog")};
@@ -60,29 +42,30 @@ void TestCliBlog::commands_workOnTheUsersBlog() {
                "\xb1</p>\n</body></html>\n");
     file.close();
     for (const char *title : {"One", "Two", "Three"}) {
-        const Run added =
-            cli(blogArgs({"add", "--title", title, "--text", qPrintable(body), "--category", "News"}));
+        const CliRun added =
+            runCli(blogArgs({"add", "--title", title, "--text", qPrintable(body), "--category", "News"}));
         QCOMPARE(added.status, 0);
     }
-    QCOMPARE(cli(blogArgs({"archive", "2"})).status, 0);
-    Run listed = cli(blogArgs({"list"}));
+    QCOMPARE(runCli(blogArgs({"archive", "2"})).status, 0);
+    CliRun listed = runCli(blogArgs({"list"}));
     QCOMPARE(listed.status, 0);
     // Dates as stored, yyyy-MM-dd.
     const QRegularExpression date(QStringLiteral("\\b\\d{4}-\\d\\d-\\d\\d\\b"));
     QCOMPARE(listed.out.replace(date, QStringLiteral("D")),
              QStringLiteral("blogtable\t1\tD\tOne\nblogtable\t2\tD\tThree\narchived\t1\tD\tTwo\n"));
-    QCOMPARE(cli(blogArgs({"restore", "1"})).status, 0);
-    QCOMPARE(cli(blogArgs({"delete", "1"})).status, 0);
-    QCOMPARE(cli(blogArgs({"repair"})).status, 0);
-    listed = cli(blogArgs({"list"}));
+    QCOMPARE(runCli(blogArgs({"restore", "1"})).status, 0);
+    QCOMPARE(runCli(blogArgs({"delete", "1"})).status, 0);
+    QCOMPARE(runCli(blogArgs({"repair"})).status, 0);
+    listed = runCli(blogArgs({"list"}));
     QCOMPARE(listed.out.replace(date, QStringLiteral("D")),
              QStringLiteral("blogtable\t1\tD\tThree\nblogtable\t2\tD\tTwo\n"));
 
-    const Run configured = cli(blogArgs({"config", "--name", "Harbour notes", "--email", "ann@example.com"}));
+    const CliRun configured =
+        runCli(blogArgs({"config", "--name", "Harbour notes", "--email", "ann@example.com"}));
     QCOMPARE(configured.status, 0);
     QVERIFY(configured.out.contains(QStringLiteral("Blog name: Harbour notes")));
-    QVERIFY(
-        cli(blogArgs({"config", "--owner", "Ann"})).out.contains(QStringLiteral("Email: ann@example.com")));
+    QVERIFY(runCli(blogArgs({"config", "--owner", "Ann"}))
+                .out.contains(QStringLiteral("Email: ann@example.com")));
 }
 
 void TestCliBlog::errors_data() {
@@ -105,7 +88,7 @@ void TestCliBlog::errors() {
     QFETCH(int, status);
     QFETCH(QString, message);
     TestHome home;
-    const Run run = cli(args);
+    const CliRun run = runCli(args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }

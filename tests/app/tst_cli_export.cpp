@@ -1,35 +1,11 @@
 #include "../transfer/tst_dbexport_helpers.h"
+#include "clirun.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args, const QString &folder) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TIDEWELL_HOME"), folder);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TIDEWELL_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
+using tidewell::test::CliRun;
+using tidewell::test::runCli;
 
 class TestCliExport final : public QObject {
     Q_OBJECT
@@ -47,7 +23,8 @@ private:
 void TestCliExport::initTestCase() {
     QVERIFY(QFile::copy(QStringLiteral(TIDEWELL_TEST_SOURCE_DIR "/../feeds/fixtures/podcast-pretty.rss"),
                         m_dir.filePath(QStringLiteral("chan.rss"))));
-    QCOMPARE(runCli({QStringLiteral("import"), QStringLiteral("chan.rss")}, m_dir.path()).status, 0);
+    QCOMPARE(
+        runCli({QStringLiteral("import"), QStringLiteral("chan.rss")}, m_dir.path(), m_dir.path()).status, 0);
 }
 
 void TestCliExport::dbexport_data() {
@@ -83,7 +60,7 @@ void TestCliExport::dbexport() {
     QFETCH(int, format);
     QFETCH(QString, message);
     const QByteArray before = tidewell::test::fileBytes(m_dir.filePath(args.value(1)));
-    const Run run = runCli(QStringList{QStringLiteral("dbexport")} + args, m_dir.path());
+    const CliRun run = runCli(QStringList{QStringLiteral("dbexport")} + args, m_dir.path(), m_dir.path());
     QCOMPARE(run.status, status);
     const QString out = m_dir.filePath(args.value(1));
     if (status == 0) {

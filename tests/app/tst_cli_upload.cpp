@@ -1,9 +1,9 @@
+#include "clirun.h"
 #include "testhome.h"
 #include "transferserver.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 using tidewell::test::TestHome;
@@ -88,16 +88,14 @@ void TestCliUpload::upload() {
         file.write(bytes);
     }
 
-    QProcess cli;
-    cli.start(QStringLiteral(TIDEWELL_CLI),
-              QStringList{QStringLiteral("upload"), feed, QStringLiteral("--server"), server.address(),
-                          QStringLiteral("--user"), Server::user(), QStringLiteral("--password-file"),
-                          passwordFile} +
-                  options);
-    QVERIFY(cli.waitForFinished(120000));
-    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
-    const QString err = QString::fromUtf8(cli.readAllStandardError());
-    QVERIFY2(cli.exitCode() == exitCode, qPrintable(out + err));
+    const tidewell::test::CliRun cli =
+        tidewell::test::runCli(QStringList{QStringLiteral("upload"), feed, QStringLiteral("--server"),
+                                           server.address(), QStringLiteral("--user"), Server::user(),
+                                           QStringLiteral("--password-file"), passwordFile} +
+                                   options,
+                               {}, {}, 120000);
+    const QString &out = cli.out;
+    QVERIFY2(cli.status == exitCode, qPrintable(out + cli.err));
 
     const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(!lines.isEmpty());
@@ -163,11 +161,9 @@ void TestCliUpload::uploadBlog() {
     if (folderGiven) {
         arguments << folder;
     }
-    QProcess cli;
-    cli.start(QStringLiteral(TIDEWELL_CLI), arguments);
-    QVERIFY(cli.waitForFinished(120000));
-    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
-    QVERIFY2(cli.exitCode() == exitCode, qPrintable(out + QString::fromUtf8(cli.readAllStandardError())));
+    const tidewell::test::CliRun cli = tidewell::test::runCli(arguments, {}, {}, 120000);
+    const QString &out = cli.out;
+    QVERIFY2(cli.status == exitCode, qPrintable(out + cli.err));
     const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(!lines.isEmpty());
     if (exitCode == 0) {

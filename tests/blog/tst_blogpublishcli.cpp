@@ -1,36 +1,15 @@
 #include "blog/blogpublisher.h"
 #include "blogfixture.h"
+#include "clirun.h"
 #include "testhome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 using namespace tidewell;
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args) {
-    QProcess process;
-    process.start(QStringLiteral(TIDEWELL_CLI), args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        return run;
-    }
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
+using test::CliRun;
+using test::runCli;
 
 class TstBlogPublishCli : public QObject {
     Q_OBJECT
