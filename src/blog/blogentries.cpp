@@ -250,7 +250,8 @@ Result<qint64> BlogEntries::addAll(const QList<EntryDraft> &drafts) {
     return id;
 }
 
-Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft, const QString &expectedGuid) {
+Result<bool> BlogEntries::editActive(qint64 id, const std::function<Result<bool>(DbCursor &)> &accept,
+                                     const std::function<Status(DbCursor &)> &write) {
     if (Status connected = connect(); !connected) {
         return Result<bool>::failure(connected.error());
     }
@@ -263,18 +264,14 @@ Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft, const 
     if (!found || !*found) {
         return found;
     }
-    if (!expectedGuid.isEmpty()) {
-        const Result<QString> guid = cursor.fieldText(QStringLiteral("guid"));
-        if (!guid) {
-            return Result<bool>::failure(guid.error());
-        }
-        if (*guid != expectedGuid) {
-            return false;
+    if (accept) {
+        if (const Result<bool> accepted = accept(cursor); !accepted || !*accepted) {
+            return accepted;
         }
     }
     Status status = cursor.edit();
     if (status) {
-        status = writeDraft(cursor, draft);
+        status = write(cursor);
     }
     if (status) {
         status = cursor.post();
@@ -286,31 +283,22 @@ Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft, const 
     return status ? Result<bool>(true) : Result<bool>::failure(status.error());
 }
 
+Result<bool> BlogEntries::saveChanges(qint64 id, const EntryDraft &draft, const QString &expectedGuid) {
+    const auto sameEntry = [&expectedGuid](DbCursor &cursor) -> Result<bool> {
+        if (expectedGuid.isEmpty()) {
+            return true;
+        }
+        const Result<QString> guid = cursor.fieldText(QStringLiteral("guid"));
+        if (!guid) {
+            return Result<bool>::failure(guid.error());
+        }
+        return *guid == expectedGuid;
+    };
+    return editActive(id, sameEntry, [&draft](DbCursor &cursor) { return writeDraft(cursor, draft); });
+}
+
 Result<bool> BlogEntries::setDate(qint64 id, const QDate &date) {
-    if (Status connected = connect(); !connected) {
-        return Result<bool>::failure(connected.error());
-    }
-    DbTransaction transaction(m_connection);
-    if (Status begun = transaction.begin(); !begun) {
-        return Result<bool>::failure(begun.error());
-    }
-    DbCursor cursor(m_connection);
-    const Result<bool> found = findEntry(cursor, EntryTable::Active, id);
-    if (!found || !*found) {
-        return found;
-    }
-    Status status = cursor.edit();
-    if (status) {
-        status = writeDate(cursor, date);
-    }
-    if (status) {
-        status = cursor.post();
-    }
-    cursor.close();
-    if (status) {
-        status = transaction.commit();
-    }
-    return status ? Result<bool>(true) : Result<bool>::failure(status.error());
+    return editActive(id, {}, [&date](DbCursor &cursor) { return writeDate(cursor, date); });
 }
 
 Result<bool> BlogEntries::remove(qint64 id, RepairProgress &progress) {

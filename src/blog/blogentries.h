@@ -5,11 +5,16 @@
 #include "platform/progress.h"
 #include "platform/result.h"
 
+#include <functional>
 #include <optional>
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
+
+namespace tidewell::platform {
+class DbCursor;
+}
 
 namespace tidewell::blog {
 
@@ -118,6 +123,11 @@ private:
     platform::Status renumberBoth(RepairProgress &progress);
     platform::Status compact(RepairProgress &progress);
     platform::Result<bool> move(EntryTable from, qint64 id, RepairProgress &progress);
+    // In one transaction: finds active entry id, lets accept look at it (false leaves it as it is), then
+    // edits it with write and commits. False when there is no such entry or accept refused it.
+    platform::Result<bool>
+    editActive(qint64 id, const std::function<platform::Result<bool>(platform::DbCursor &)> &accept,
+               const std::function<platform::Status(platform::DbCursor &)> &write);
 
     platform::DbConnection m_connection;
 };
