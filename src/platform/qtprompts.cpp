@@ -109,18 +109,24 @@ QString QtPrompts::chooseDirectory(const QString &caption, const QString &direct
     return chosen;
 }
 
+std::unique_ptr<QInputDialog> QtPrompts::inputBox(const QString &caption, const QString &label,
+                                                  const QString &value, QWidget *parent) {
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(caption);
+    box->setLabelText(label);
+    box->setTextValue(value);
+    // Wide enough for a long web address to be read whole.
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 70);
+    return box;
+}
+
 std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label,
                                             const QString &value) {
-    QInputDialog dialog(dialogParent());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(label);
-    dialog.setTextValue(value);
-    // Wide enough for a long web address to be read whole.
-    dialog.setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 70);
-    if (dialog.exec() != QDialog::Accepted) {
+    const auto box = inputBox(caption, label, value, dialogParent());
+    if (box->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return dialog.textValue();
+    return box->textValue();
 }
 
 } // namespace tidewell::platform
