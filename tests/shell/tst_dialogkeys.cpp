@@ -31,6 +31,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace tidewell;
 using platform::PromptButtons;
@@ -98,6 +99,8 @@ class TestDialogKeys final : public QObject {
 private Q_SLOTS:
     void keyInDialog_data();
     void keyInDialog();
+    void escapeDuringAFetch_cancelsIt_data();
+    void escapeDuringAFetch_cancelsIt();
 };
 
 void TestDialogKeys::keyInDialog_data() {
@@ -278,6 +281,45 @@ void TestDialogKeys::keyInDialog() {
     }
     const QString failure = command(*dialog, prompts);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestDialogKeys::escapeDuringAFetch_cancelsIt_data() {
+    QTest::addColumn<Build>("make");
+    QTest::addColumn<QString>("field"); // where Enter starts the fetch
+
+    QTest::newRow("import") << build<feeds::Tfrm_import>() << "remoteresource";
+    QTest::newRow("OPML") << build<feeds::Tfrm_importopml>() << "remoteresource";
+    QTest::newRow("validator") << build<feeds::Tfrm_validator>() << "feedname";
+}
+
+void TestDialogKeys::escapeDuringAFetch_cancelsIt() {
+    QFETCH(Build, make);
+    QFETCH(QString, field);
+
+    test::TestHome home;
+    test::ScriptedPrompts prompts;
+    FixtureServer server;
+    server.hang("/feed.rss");
+    const auto dialog = make(home);
+    dialog->open();
+    auto *edit = dialog->findChild<QLineEdit *>(field);
+    edit->setText(server.url("/feed.rss"));
+    QVERIFY(test::focusField(edit));
+
+    // The fetch waits for an answer that never comes; Escape arrives while it waits.
+    bool escaped = false;
+    QTimer::singleShot(100, dialog.get(), [&escaped] {
+        escaped = true;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    test::pressEnter();
+
+    QVERIFY(escaped);
+    QTRY_COMPARE(server.requests().size(), 1);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    // A fetch left running would end in its time-out box a minute later.
+    QCOMPARE(prompts.asked().size(), 0);
 }
 
 QTEST_MAIN(TestDialogKeys)
