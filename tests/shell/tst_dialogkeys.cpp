@@ -23,6 +23,8 @@
 #include <functional>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,6 +103,7 @@ private Q_SLOTS:
     void keyInDialog();
     void escapeDuringAFetch_cancelsIt_data();
     void escapeDuringAFetch_cancelsIt();
+    void escapeWhilePublishing_isIgnored();
 };
 
 void TestDialogKeys::keyInDialog_data() {
@@ -320,6 +323,35 @@ void TestDialogKeys::escapeDuringAFetch_cancelsIt() {
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     // A fetch left running would end in its time-out box a minute later.
     QCOMPARE(prompts.asked().size(), 0);
+}
+
+void TestDialogKeys::escapeWhilePublishing_isIgnored() {
+    test::TestHome home;
+    test::ScriptedPrompts prompts;
+    // An old page in the published folder: the run says it removes it and lets window events run.
+    QVERIFY(QDir(home.path()).mkpath("published"));
+    QFile old(home.filePath("published/index.htm"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.close();
+
+    blog::Tfrm_publishblog wizard;
+    wizard.open();
+    auto *publish = child<QPushButton>(wizard, "Button2");
+    QVERIFY(test::focusField(publish));
+    QTest::qWait(30); // the run's first status text lets pending events run
+
+    bool escaped = false;
+    QTimer::singleShot(0, &wizard, [&escaped, &wizard] {
+        escaped = true;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &wizard, Qt::Key_Escape);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // presses the focused button
+
+    QVERIFY(escaped);
+    QVERIFY(!QFile::exists(old.fileName()));
+    // The run ended as it does without the key: nothing to publish, the wizard still open.
+    QCOMPARE(prompts.asked().size(), 1);
+    QVERIFY(wizard.isVisible());
 }
 
 QTEST_MAIN(TestDialogKeys)
