@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace tidewell::platform {
@@ -115,8 +116,11 @@ std::unique_ptr<QInputDialog> QtPrompts::inputBox(const QString &caption, const 
     box->setWindowTitle(caption);
     box->setLabelText(label);
     box->setTextValue(value);
-    // Wide enough for a long web address to be read whole.
-    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 70);
+    // Wide enough for a long web address to be read whole. The box's layout sets the box's own minimum
+    // size from its contents whenever it is shown, so the width goes on the text field.
+    if (auto *field = box->findChild<QLineEdit *>()) {
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 70);
+    }
     return box;
 }
 
