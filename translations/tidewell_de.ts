@@ -1359,12 +1359,12 @@ sicherzustellen, dass sie am richtigen Ort liegt</translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>No title found</source>
         <translation>Kein Titel gefunden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>

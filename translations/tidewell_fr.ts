@@ -1359,12 +1359,12 @@ vous assurer qu&apos;elle se trouve au bon emplacement</translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>No title found</source>
         <translation>Aucun titre trouvé</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,7 @@ void Tfrm_publishblog::Button2Click() {
     if (m_running) {
         return;
     }
-    m_running = true;
-    m_ui->Button2->setEnabled(false);
+    setRunning(true);
     PublishOptions options;
     options.feed = m_ui->gen_rssfeed->isChecked();
     options.feedOptions = {m_ui->chan_title->text(), m_ui->chan_des->text(), m_ui->blogpath->text()};
@@ -102,8 +101,7 @@ void Tfrm_publishblog::Button2Click() {
     hooks.showCount = [this](const QString &text) { m_ui->no_recs->setText(text); };
     hooks.beep = [] { QApplication::beep(); };
     const auto outcome = BlogPublisher::run(options, progress, hooks);
-    m_running = false;
-    m_ui->Button2->setEnabled(true);
+    setRunning(false);
     if (!outcome) {
         platform::Prompts::error(outcome.error());
         return;
@@ -120,6 +118,18 @@ void Tfrm_publishblog::Button2Click() {
         platform::ShellOpen::open(QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.htm"))));
     }
     accept();
+}
+
+void Tfrm_publishblog::setRunning(bool running) {
+    m_running = running;
+    m_ui->Button2->setEnabled(!running);
+    m_ui->Button1->setEnabled(!running);
+}
+
+void Tfrm_publishblog::reject() {
+    if (!m_running) {
+        QDialog::reject();
+    }
 }
 
 void Tfrm_publishblog::changeEvent(QEvent *event) {

@@ -32,10 +32,16 @@ public:
     void gen_rssfeedClick(bool ticked);
     void Button2Click();
 
+public Q_SLOTS:
+    // Cancel, Escape and the frame: ignored while a run publishes, which cannot stop halfway.
+    void reject() override;
+
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void setRunning(bool running);
+
     std::unique_ptr<Ui::Tfrm_publishblog> m_ui;
     QString m_blogName; // of the first "bloginformation" record, read on creation
     QString m_site;     // the settings value "site", read on creation

@@ -24,8 +24,13 @@ bool KeyUpFilter::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key->key()) && !key->isAutoRepeat()) {
-            m_enterPressed = true;
+        if (isEnter(key->key())) {
+            if (!key->isAutoRepeat()) {
+                m_enterPressed = true;
+            }
+            // Enter belongs to the field's command alone: the press must not reach the dialog's default
+            // button, nor let an editable combo box add its text to its list.
+            return true;
         }
         break;
     }

@@ -7,7 +7,6 @@
 #include "platform/prompts.h"
 #include "ui_rss_validator.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -158,9 +157,9 @@ void Tfrm_validator::http1Status(const QString &text) {
     statmsg(text);
 }
 
-void Tfrm_validator::closeEvent(QCloseEvent *event) {
+void Tfrm_validator::reject() {
     http1.cancel();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void Tfrm_validator::changeEvent(QEvent *event) {

@@ -43,8 +43,11 @@ public:
     QStatusBar *StatusBar1 = nullptr;
     platform::HttpClient http1;
 
+public Q_SLOTS:
+    // Escape, Close and the frame all end here: a fetch in progress is cancelled with the dialog.
+    void reject() override;
+
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace tidewell::platform {
@@ -109,18 +110,27 @@ QString QtPrompts::chooseDirectory(const QString &caption, const QString &direct
     return chosen;
 }
 
+std::unique_ptr<QInputDialog> QtPrompts::inputBox(const QString &caption, const QString &label,
+                                                  const QString &value, QWidget *parent) {
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(caption);
+    box->setLabelText(label);
+    box->setTextValue(value);
+    // Wide enough for a long web address to be read whole. The box's layout sets the box's own minimum
+    // size from its contents whenever it is shown, so the width goes on the text field.
+    if (auto *field = box->findChild<QLineEdit *>()) {
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 70);
+    }
+    return box;
+}
+
 std::optional<QString> QtPrompts::inputText(const QString &caption, const QString &label,
                                             const QString &value) {
-    QInputDialog dialog(dialogParent());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(label);
-    dialog.setTextValue(value);
-    // Wide enough for a long web address to be read whole.
-    dialog.setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 70);
-    if (dialog.exec() != QDialog::Accepted) {
+    const auto box = inputBox(caption, label, value, dialogParent());
+    if (box->exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return dialog.textValue();
+    return box->textValue();
 }
 
 } // namespace tidewell::platform

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QInputDialog;
 class QMessageBox;
 class QWidget;
 
@@ -27,6 +28,9 @@ public:
     static std::unique_ptr<QMessageBox> messageBox(PromptType type, const QString &caption,
                                                    const QString &text, PromptButtons buttons,
                                                    QWidget *parent = nullptr);
+    // The box inputText() shows: wide enough for a long web address.
+    static std::unique_ptr<QInputDialog> inputBox(const QString &caption, const QString &label,
+                                                  const QString &value, QWidget *parent = nullptr);
 
     // Where a chooser starts for the caller's directory argument (empty, a bare name, or a path).
     QString startPath(const QString &directory) const;

@@ -4,6 +4,7 @@
 #include "shell/pictures.h"
 #include "ui_rss_busy.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace tidewell::shell {
@@ -30,6 +31,16 @@ void Tfrm_busy::showEvent(QShowEvent *event) {
 void Tfrm_busy::closeEvent(QCloseEvent *event) {
     m_timer->stop();
     QDialog::closeEvent(event);
+}
+
+void Tfrm_busy::keyPressEvent(QKeyEvent *event) {
+    // The load it stands for goes on whatever the window does, and ends by itself: Escape must not hide
+    // the only sign of it.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Tfrm_busy::done(int result) {

@@ -1,6 +1,8 @@
 #include "platform/qtprompts.h"
 
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void messageBox_showsMarkupAsWritten();
     void choosers_startInTheFolderLastChosen_data();
     void choosers_startInTheFolderLastChosen();
+    void inputBox_shownShowsALongAddressWhole();
 };
 
 void TestQtPrompts::messageBox_showsMarkupAsWritten_data() {
@@ -69,6 +72,17 @@ void TestQtPrompts::choosers_startInTheFolderLastChosen() {
     QtPrompts prompts;
     prompts.remember(chosen, folder);
     QCOMPARE(prompts.startPath(directory), expected);
+}
+
+void TestQtPrompts::inputBox_shownShowsALongAddressWhole() {
+    const QString address = QStringLiteral("https://news.example.org/feeds/2024/technology/latest.rss");
+    const auto box = QtPrompts::inputBox(QStringLiteral("Enter url"), QString(), address);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    const auto *field = box->findChild<QLineEdit *>();
+    QVERIFY(field);
+    QVERIFY2(field->width() > field->fontMetrics().horizontalAdvance(address),
+             qPrintable(QStringLiteral("field %1 wide").arg(field->width())));
 }
 
 QTEST_MAIN(TestQtPrompts)
