@@ -102,7 +102,12 @@ void replaceAll(QString &line, const Replacements &replacements) {
 
 void replaceFiveTimes(QString &line, const Replacements &replacements) {
     for (int pass = 0; pass < kPasses; ++pass) {
+        // A pass that changes nothing leaves the next ones nothing to change either.
+        const QString before = line;
         replaceAll(line, replacements);
+        if (line.size() == before.size() && line == before) {
+            return;
+        }
     }
 }
 

@@ -43,6 +43,30 @@ void startElement(void *context, const xmlChar *, const xmlChar **attributes) {
     }
 }
 
+// "https://...", "ftp://..." or "//host/...": never a file of the template folder, so it is skipped without
+// looking on disk (a blog names a different picture on the web in nearly every entry).
+bool isWebAddress(const QString &reference) {
+    if (reference.startsWith(QLatin1String("//"))) {
+        return true;
+    }
+    const qsizetype colon = reference.indexOf(QLatin1String("://"));
+    if (colon <= 0) {
+        return false;
+    }
+    for (qsizetype i = 0; i < colon; ++i) {
+        const QChar c = reference.at(i);
+        const bool schemeChar =
+            (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+            (i > 0 && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
+                       c == QLatin1Char('-') || c == QLatin1Char('.')));
+        if (!schemeChar) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The name a reference is copied under: the part after its last '/', '\' or ':'.
 QString copyName(const QString &reference) {
     qsizetype from = 0;
@@ -94,7 +118,7 @@ void ReferencedFileCopier::copyFrom(const QByteArray &html, platform::Progress &
 void ReferencedFileCopier::copyOne(const QString &reference) {
     const QString name = copyName(reference);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        m_templateFolder.isEmpty()) {
+        m_templateFolder.isEmpty() || isWebAddress(reference)) {
         return;
     }
     // Every entry page names the same few files: each reference is looked up once per run.
