@@ -85,7 +85,7 @@ Status BlogArchives::write(platform::DbConnection &connection, TemplateFiles &te
                                       month + QLatin1String("</a><br>"));
             for (int j = 0; !cursor.eof(); ++j) {
                 progress.status(tr("Publishing record # %1").arg(j));
-                const Result<BlogEntry> entry = BlogEntry::read(cursor);
+                const Result<PublishedEntry> entry = PublishedEntry::read(cursor);
                 if (!entry) {
                     return Status::failure(entry.error());
                 }

@@ -2,6 +2,7 @@
 
 #include "platform/result.h"
 
+#include <functional>
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
@@ -9,13 +10,14 @@
 #include <utility>
 
 namespace tidewell::platform {
+class DbConnection;
 class DbCursor;
-}
+} // namespace tidewell::platform
 
 namespace tidewell::blog {
 
 // One blog entry as the publishing run reads it from "blogtable" or "archived".
-struct BlogEntry {
+struct PublishedEntry {
     QString date; // yyyy-MM-dd
     QString time; // HH:mm:ss
     QString author;
@@ -29,8 +31,14 @@ struct BlogEntry {
     qint64 archived = 0;
 
     // The current record of an open cursor.
-    static platform::Result<BlogEntry> read(platform::DbCursor &cursor);
+    static platform::Result<PublishedEntry> read(platform::DbCursor &cursor);
 };
+
+// Reads the entries of table newest first (same date: in stored order), one at a time, and hands each to
+// use with its number from 0; stops at the first failure, from the engine or from use.
+platform::Status
+forEachEntryNewestFirst(platform::DbConnection &connection, const QString &table,
+                        const std::function<platform::Status(int, const PublishedEntry &)> &use);
 
 // The template files of one publishing run: read once each, on first use, line by line.
 class TemplateFiles final {
@@ -63,15 +71,15 @@ void replaceFiveTimes(QString &line, const Replacements &replacements);
 // The first 44 characters and suffix, when text has 45 or more; else text.
 QString shortened(const QString &text, const QString &suffix);
 // <a href="GUID.htm" title="TITLE">SHOWN</a>; the title attribute-escaped, the shown title shortened.
-QString titleLink(const BlogEntry &entry);
+QString titleLink(const PublishedEntry &entry);
 // The short text, with the read-more link when it has 200 or more characters.
-QString shortText(const BlogEntry &entry);
+QString shortText(const PublishedEntry &entry);
 // The entry placeholders but "{$BLOG_TEXT}", in their order. dateWithTime: "{$BLOG_DATE}" is the date,
 // " - " and the time; else the date alone.
-Replacements entryValues(const BlogEntry &entry, bool dateWithTime = true);
+Replacements entryValues(const PublishedEntry &entry, bool dateWithTime = true);
 
 // The lines of a template for one entry: the entry placeholders in five passes, then "{$BLOG_TEXT}" once.
-QString entryLines(const QStringList &lines, const BlogEntry &entry, const QString &text);
+QString entryLines(const QStringList &lines, const PublishedEntry &entry, const QString &text);
 
 } // namespace placeholders
 

@@ -249,7 +249,7 @@ void TstBlogPublisher::entryValues() {
     QFETCH(QString, linkdes);
     QFETCH(int, shortLength);
     QFETCH(QString, line);
-    blog::BlogEntry entry;
+    blog::PublishedEntry entry;
     entry.title = title;
     entry.linkdes = linkdes;
     entry.author = QStringLiteral("Ana");
