@@ -17,6 +17,7 @@
 //     repair   BlogEntries::repair: both tables renumbered in one transaction, compacted, checked
 //     shell    on a copy: one UPDATE of each table in one transaction, then VACUUM
 
+#include "benchsupport.h"
 #include "blog/blogdatabase.h"
 #include "blog/blogentries.h"
 #include "platform/dbconnection.h"
@@ -192,14 +193,7 @@ public:
 
 private:
     static double cpuMs() {
-        double ms = 0;
-        for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-            rusage usage{};
-            getrusage(who, &usage);
-            ms += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-        }
-        return ms;
+        return tidewell::bench::cpuMs(RUSAGE_SELF) + tidewell::bench::cpuMs(RUSAGE_CHILDREN);
     }
     double m_cpu = 0;
     QElapsedTimer m_wall;
@@ -468,13 +462,7 @@ void blogRows(const QDir &dir, const QList<int> &counts) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QList<int> counts;
-    for (const QString &arg : app.arguments().mid(1)) {
-        counts.append(arg.toInt());
-    }
-    if (counts.isEmpty()) {
-        counts = {10000, 100000};
-    }
+    const QList<int> counts = tidewell::bench::sizesFromArguments({10000, 100000});
     QTemporaryDir work;
     const QDir dir(work.path());
     const QString now = text("2026-12-10 20:00:00");

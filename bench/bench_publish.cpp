@@ -11,6 +11,7 @@
 //   Files go to $TMPDIR. With TIDEWELL_BENCH_PUBLISH_ONLY=1 the peers are left out (their columns show 0),
 //   for growth runs of the publishing alone.
 
+#include "benchsupport.h"
 #include "blog/blogdatabase.h"
 #include "blog/blogpublisher.h"
 #include "platform/dbconnection.h"
@@ -26,7 +27,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <sys/resource.h>
 
 using namespace tidewell;
 
@@ -170,13 +170,6 @@ struct Timing {
     double cpuMs = 0;
 };
 
-double cpuMs(int who) {
-    rusage usage{};
-    getrusage(who, &usage);
-    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 + usage.ru_stime.tv_sec * 1e3 +
-           usage.ru_stime.tv_usec / 1e3;
-}
-
 // Best of kRuns by wall time, with the CPU time of that run (the process's own, or its children's).
 template <typename F> Timing best(int runs, F &&run, bool child) {
     Timing result;
@@ -185,13 +178,13 @@ template <typename F> Timing best(int runs, F &&run, bool child) {
     }
     for (int r = 0; r < runs; ++r) {
         const int who = child ? RUSAGE_CHILDREN : RUSAGE_SELF;
-        const double cpu0 = cpuMs(who);
+        const double cpu0 = bench::cpuMs(who);
         QElapsedTimer timer;
         timer.start();
         run(r);
         const double wall = double(timer.nsecsElapsed()) / 1e6;
         if (wall < result.wallMs) {
-            result = {wall, cpuMs(who) - cpu0};
+            result = {wall, bench::cpuMs(who) - cpu0};
         }
     }
     return result;
@@ -207,13 +200,7 @@ bool runProcess(const QString &program, const QStringList &args) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QList<int> counts;
-    for (const QString &arg : app.arguments().mid(1)) {
-        counts.append(arg.toInt());
-    }
-    if (counts.isEmpty()) {
-        counts = {10000};
-    }
+    const QList<int> counts = bench::sizesFromArguments({10000});
     std::printf(
         "entries | publish cpu/wall   | hugo cpu/wall      | cp -r cpu/wall   | pub/hugo wall  pub/cp wall | "
         "files  MB\n");
