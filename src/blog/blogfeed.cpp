@@ -58,28 +58,38 @@ Status BlogFeed::write(platform::DbConnection &connection, const QString &output
     appendElement(out, channelIndent, QLatin1String("description"), options.description);
     appendElement(out, channelIndent, QLatin1String("pubDate"), now);
 
+    platform::DbCursor cursor(connection);
+    cursor.setTableName(kActiveTable);
+    if (Status sorted = cursor.addSort(QStringLiteral("[date] DESC")); !sorted) {
+        return sorted;
+    }
+    if (Status opened = cursor.open(); !opened) {
+        return opened;
+    }
     const QLatin1String itemIndent("    ");
-    const Status written =
-        forEachEntryNewestFirst(connection, kActiveTable, [&](int number, const PublishedEntry &entry) {
-            progress.status(tr("Publishing feeditem # %1").arg(number));
-            const QDate day = QDate::fromString(entry.date, Qt::ISODate);
-            if (!day.isValid()) {
-                return Status::failure(tr("'%1' is not a valid date").arg(entry.date));
-            }
-            appendLine(out, QStringLiteral("   <item>"));
-            appendElement(out, itemIndent, QLatin1String("title"), entry.title);
-            appendElement(out, itemIndent, QLatin1String("link"),
-                          options.path + entry.guid + QLatin1String(".htm"));
-            appendElement(out, itemIndent, QLatin1String("description"),
-                          entry.shortblogtext + QLatin1String(" ..."));
-            // The day at midnight UTC: every item shows 00:00:00, and GMT is true.
-            appendElement(out, itemIndent, QLatin1String("pubDate"),
-                          channel::rssDate(QDateTime(day, QTime(0, 0), Qt::UTC)));
-            appendLine(out, QStringLiteral("   </item>"));
-            return Status();
-        });
-    if (!written) {
-        return written;
+    for (int number = 0; !cursor.eof(); ++number) {
+        progress.status(tr("Publishing feeditem # %1").arg(number));
+        const platform::Result<PublishedEntry> entry = PublishedEntry::read(cursor);
+        if (!entry) {
+            return Status::failure(entry.error());
+        }
+        const QDate day = QDate::fromString(entry->date, Qt::ISODate);
+        if (!day.isValid()) {
+            return Status::failure(tr("'%1' is not a valid date").arg(entry->date));
+        }
+        appendLine(out, QStringLiteral("   <item>"));
+        appendElement(out, itemIndent, QLatin1String("title"), entry->title);
+        appendElement(out, itemIndent, QLatin1String("link"),
+                      options.path + entry->guid + QLatin1String(".htm"));
+        appendElement(out, itemIndent, QLatin1String("description"),
+                      entry->shortblogtext + QLatin1String(" ..."));
+        // The day at midnight UTC: every item shows 00:00:00, and GMT is true.
+        appendElement(out, itemIndent, QLatin1String("pubDate"),
+                      channel::rssDate(QDateTime(day, QTime(0, 0), Qt::UTC)));
+        appendLine(out, QStringLiteral("   </item>"));
+        if (Status moved = cursor.next(); !moved) {
+            return moved;
+        }
     }
     appendLine(out, QStringLiteral("  </channel>"));
     appendLine(out, QStringLiteral(" </rss>"));

@@ -86,7 +86,6 @@ public:
 
 private:
     Status writeIndexAndEntries();
-    Status writeEntry(int r, const PublishedEntry &entry, QSaveFile &entries);
     QString outputPath(const QString &name) const { return m_output + QLatin1Char('/') + name; }
 
     DbConnection &m_connection;
@@ -97,49 +96,20 @@ private:
     ReferencedFileCopier m_copier;
 };
 
-// One active entry: its part of the entries page and its own page, with the files that page refers to.
-Status Run::writeEntry(int r, const PublishedEntry &entry, QSaveFile &entries) {
-    if (entry.archived != 0) {
-        return Status();
-    }
-    m_progress.status(BlogPublisher::tr("Publishing record # %1").arg(r));
-    const Result<QStringList> blogs = m_templates.lines(QStringLiteral("blogs.htm"));
-    if (!blogs) {
-        return Status::failure(blogs.error());
-    }
-    QString summary;
-    appendLine(summary, QLatin1String("<!-- blogging data  #") + QString::number(r) + QLatin1String(" -->"));
-    summary += placeholders::entryLines(*blogs, entry, placeholders::shortText(entry));
-    if (entries.write(summary.toUtf8()) < 0) {
-        return Status::failure(platform::FileErrors::cannotCreate(entries));
-    }
-
-    QString page;
-    appendLine(page, QStringLiteral("<html>"));
-    appendLine(page, QLatin1String("<title>") + entry.title + QLatin1String("</title>"));
-    appendLine(page, QStringLiteral("<head></head>"));
-    appendLine(page, QLatin1String("<!-- Blog data generated with ") + channel::kVersionText +
-                         QLatin1String(" -->"));
-    page += placeholders::entryLines(*blogs, entry, entry.blogtext);
-    appendLine(page, QStringLiteral("<a href=\"javascript:history.go(-1)\"><--</a>"));
-    appendLine(page, QStringLiteral("</html>"));
-    const Result<QString> path = entryPagePath(m_output, entry.guid);
-    if (!path) {
-        return Status::failure(path.error());
-    }
-    const QByteArray bytes = page.toUtf8();
-    if (Status saved = writeTextFile(*path, bytes); !saved) {
-        return saved;
-    }
-    m_copier.copyFrom(bytes, m_progress);
-    return Status();
-}
-
 Status Run::writeIndexAndEntries() {
     const Result<BlogInformation> information = readInformation(m_connection);
     if (!information) {
         return Status::failure(information.error());
     }
+    DbCursor cursor(m_connection);
+    cursor.setTableName(kActiveTable);
+    if (Status sorted = cursor.addSort(QStringLiteral("[date] DESC")); !sorted) {
+        return sorted;
+    }
+    if (Status opened = cursor.open(); !opened) {
+        return opened;
+    }
+
     const Result<QStringList> top = m_templates.lines(QStringLiteral("top.htm"));
     if (!top) {
         return Status::failure(top.error());
@@ -170,12 +140,47 @@ Status Run::writeIndexAndEntries() {
     if (!entries.open(QIODevice::WriteOnly)) {
         return Status::failure(platform::FileErrors::cannotCreate(entries));
     }
-    const Status written =
-        forEachEntryNewestFirst(m_connection, kActiveTable, [&](int r, const PublishedEntry &entry) {
-            return writeEntry(r, entry, entries);
-        });
-    if (!written) {
-        return written;
+    for (int r = 0; !cursor.eof(); ++r) {
+        const Result<PublishedEntry> entry = PublishedEntry::read(cursor);
+        if (!entry) {
+            return Status::failure(entry.error());
+        }
+        if (entry->archived == 0) {
+            m_progress.status(BlogPublisher::tr("Publishing record # %1").arg(r));
+            const Result<QStringList> blogs = m_templates.lines(QStringLiteral("blogs.htm"));
+            if (!blogs) {
+                return Status::failure(blogs.error());
+            }
+            QString summary;
+            appendLine(summary,
+                       QLatin1String("<!-- blogging data  #") + QString::number(r) + QLatin1String(" -->"));
+            summary += placeholders::entryLines(*blogs, *entry, placeholders::shortText(*entry));
+            if (entries.write(summary.toUtf8()) < 0) {
+                return Status::failure(platform::FileErrors::cannotCreate(entries));
+            }
+
+            QString page;
+            appendLine(page, QStringLiteral("<html>"));
+            appendLine(page, QLatin1String("<title>") + entry->title + QLatin1String("</title>"));
+            appendLine(page, QStringLiteral("<head></head>"));
+            appendLine(page, QLatin1String("<!-- Blog data generated with ") + channel::kVersionText +
+                                 QLatin1String(" -->"));
+            page += placeholders::entryLines(*blogs, *entry, entry->blogtext);
+            appendLine(page, QStringLiteral("<a href=\"javascript:history.go(-1)\"><--</a>"));
+            appendLine(page, QStringLiteral("</html>"));
+            const Result<QString> path = entryPagePath(m_output, entry->guid);
+            if (!path) {
+                return Status::failure(path.error());
+            }
+            const QByteArray bytes = page.toUtf8();
+            if (Status saved = writeTextFile(*path, bytes); !saved) {
+                return saved;
+            }
+            m_copier.copyFrom(bytes, m_progress);
+        }
+        if (Status moved = cursor.next(); !moved) {
+            return moved;
+        }
     }
 
     m_progress.status(BlogPublisher::tr("Publishing done.."));

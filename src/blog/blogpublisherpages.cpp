@@ -1,9 +1,6 @@
 #include "blog/blogpublisherpages.h"
 
-#include "platform/dbconnection.h"
 #include "platform/dbcursor.h"
-#include "platform/dbstatement.h"
-#include "platform/dbsyntax.h"
 #include "platform/fileerrors.h"
 #include "platform/markupescape.h"
 #include "platform/textcodec.h"
@@ -13,7 +10,6 @@
 #include <fcntl.h>
 #include <QFile>
 #include <QFileInfo>
-#include <sqlite3.h>
 #include <unistd.h>
 
 namespace tidewell::blog {
@@ -39,93 +35,28 @@ QString decodeTemplate(const QByteArray &bytes) {
 
 } // namespace
 
-namespace {
-
-// The text columns of an entry, in the order the one-pass reader selects them; "archived" follows them.
-constexpr const char *kTextColumns[] = {"date",    "time",     "author", "title", "link",
-                                        "linkdes", "blogtext", "guid",   "month", "shortblogtext"};
-
-// An entry from its stored values, value(i) giving the i-th of kTextColumns and then "archived".
-template <typename Value> Result<PublishedEntry> entryFrom(Value &&value) {
+Result<PublishedEntry> PublishedEntry::read(platform::DbCursor &cursor) {
     PublishedEntry entry;
-    QString *const texts[] = {&entry.date,  &entry.time,         &entry.author,   &entry.title,
-                              &entry.link,  &entry.linkdes,      &entry.blogtext, &entry.guid,
-                              &entry.month, &entry.shortblogtext};
-    int i = 0;
-    for (QString *target : texts) {
-        const Result<QVariant> stored = value(i++);
-        if (!stored) {
-            return Result<PublishedEntry>::failure(stored.error());
+    const std::pair<const char *, QString *> texts[] = {
+        {"date", &entry.date},         {"time", &entry.time},
+        {"author", &entry.author},     {"title", &entry.title},
+        {"link", &entry.link},         {"linkdes", &entry.linkdes},
+        {"blogtext", &entry.blogtext}, {"guid", &entry.guid},
+        {"month", &entry.month},       {"shortblogtext", &entry.shortblogtext},
+    };
+    for (const auto &[column, target] : texts) {
+        Result<QString> value = cursor.fieldText(QLatin1String(column));
+        if (!value) {
+            return Result<PublishedEntry>::failure(value.error());
         }
-        *target = platform::DbCursor::textOf(*stored);
+        *target = std::move(*value);
     }
-    const Result<QVariant> stored = value(i);
-    if (!stored) {
-        return Result<PublishedEntry>::failure(stored.error());
-    }
-    const Result<qint64> archived = platform::DbCursor::integerOf(*stored);
+    const Result<qint64> archived = cursor.fieldInteger(QStringLiteral("archived"));
     if (!archived) {
         return Result<PublishedEntry>::failure(archived.error());
     }
     entry.archived = *archived;
     return entry;
-}
-
-} // namespace
-
-Result<PublishedEntry> PublishedEntry::read(platform::DbCursor &cursor) {
-    return entryFrom([&cursor](int i) {
-        return cursor.fieldValue(i < int(std::size(kTextColumns)) ? QLatin1String(kTextColumns[i])
-                                                                  : QLatin1String("archived"));
-    });
-}
-
-Status forEachEntryNewestFirst(platform::DbConnection &connection, const QString &table,
-                               const std::function<Status(int, const PublishedEntry &)> &use) {
-    using platform::DbSyntax;
-    const QString from = QLatin1String(" FROM ") + DbSyntax::quoteIdentifier(table);
-    // The order first, from the dates alone: sorting whole entries would make the engine hold (or spill
-    // to temporary files) every entry's text at once.
-    QList<qint64> rows;
-    {
-        Result<platform::DbStatement> order = connection.statement(
-            QLatin1String("SELECT rowid") + from + QLatin1String(" ORDER BY ") +
-            DbSyntax::quoteIdentifier(QStringLiteral("date")) + QLatin1String(" DESC, rowid"));
-        if (!order) {
-            return Status::failure(order.error());
-        }
-        int rc = SQLITE_ROW;
-        while ((rc = order->step()) == SQLITE_ROW) {
-            rows.append(order->integer(0));
-        }
-        if (rc != SQLITE_DONE) {
-            return Status::failure(connection.engineMessage());
-        }
-    }
-    QString sql = QStringLiteral("SELECT ");
-    for (const char *column : kTextColumns) {
-        sql += DbSyntax::quoteIdentifier(QLatin1String(column)) + QLatin1String(", ");
-    }
-    sql += DbSyntax::quoteIdentifier(QStringLiteral("archived")) + from + QLatin1String(" WHERE rowid = ?");
-    for (int number = 0; number < rows.size(); ++number) {
-        Result<platform::DbStatement> select = connection.statement(sql);
-        if (!select) {
-            return Status::failure(select.error());
-        }
-        select->bindInteger(1, rows.at(number));
-        if (select->step() != SQLITE_ROW) {
-            return Status::failure(connection.engineMessage());
-        }
-        const Result<PublishedEntry> entry =
-            entryFrom([&select](int i) { return Result<QVariant>(select->value(i)); });
-        if (!entry) {
-            return Status::failure(entry.error());
-        }
-        if (Status used = use(number, *entry); !used) {
-            return used;
-        }
-    }
-    return {};
 }
 
 Result<QStringList> TemplateFiles::lines(const QString &name) {

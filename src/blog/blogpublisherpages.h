@@ -2,7 +2,6 @@
 
 #include "platform/result.h"
 
-#include <functional>
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
@@ -10,9 +9,8 @@
 #include <utility>
 
 namespace tidewell::platform {
-class DbConnection;
 class DbCursor;
-} // namespace tidewell::platform
+}
 
 namespace tidewell::blog {
 
@@ -33,12 +31,6 @@ struct PublishedEntry {
     // The current record of an open cursor.
     static platform::Result<PublishedEntry> read(platform::DbCursor &cursor);
 };
-
-// Reads the entries of table newest first (same date: in stored order), one at a time, and hands each to
-// use with its number from 0; stops at the first failure, from the engine or from use.
-platform::Status
-forEachEntryNewestFirst(platform::DbConnection &connection, const QString &table,
-                        const std::function<platform::Status(int, const PublishedEntry &)> &use);
 
 // The template files of one publishing run: read once each, on first use, line by line.
 class TemplateFiles final {

@@ -218,7 +218,7 @@ Result<QString> DbCursor::fieldText(const QString &column) {
     if (!value) {
         return Result<QString>::failure(value.error());
     }
-    return textOf(*value);
+    return value->isNull() ? QString(QLatin1String("")) : value->toString();
 }
 
 Result<qint64> DbCursor::fieldInteger(const QString &column) {
@@ -226,24 +226,16 @@ Result<qint64> DbCursor::fieldInteger(const QString &column) {
     if (!value) {
         return Result<qint64>::failure(value.error());
     }
-    return integerOf(*value);
-}
-
-QString DbCursor::textOf(const QVariant &value) {
-    return value.isNull() ? QString(QLatin1String("")) : value.toString();
-}
-
-Result<qint64> DbCursor::integerOf(const QVariant &value) {
-    if (value.isNull()) {
+    if (value->isNull()) {
         return qint64(0);
     }
-    if (value.typeId() == QMetaType::LongLong) {
-        return value.toLongLong();
+    if (value->typeId() == QMetaType::LongLong) {
+        return value->toLongLong();
     }
     bool ok = false;
-    const qint64 number = value.toString().trimmed().toLongLong(&ok);
+    const qint64 number = value->toString().trimmed().toLongLong(&ok);
     if (!ok) {
-        return Result<qint64>::failure(tr("'%1' is not a valid integer value").arg(value.toString()));
+        return Result<qint64>::failure(tr("'%1' is not a valid integer value").arg(value->toString()));
     }
     return number;
 }

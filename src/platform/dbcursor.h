@@ -52,14 +52,9 @@ public:
     Result<bool> findFirst(const QString &column, const QString &value);
     Result<bool> findFirst(const QString &column, qint64 value);
 
-    // The stored value of a column of the current record, as the engine holds it.
-    Result<QVariant> fieldValue(const QString &column);
     // An empty column reads as "" or 0; a whole number reads as its decimal digits.
     Result<QString> fieldText(const QString &column);
     Result<qint64> fieldInteger(const QString &column);
-    // The conversions fieldText and fieldInteger make of a stored value, for values read otherwise.
-    static QString textOf(const QVariant &value);
-    static Result<qint64> integerOf(const QVariant &value);
     // Only between append() or edit() and post().
     Status setFieldText(const QString &column, const QString &value);
     Status setFieldInteger(const QString &column, qint64 value);
@@ -89,6 +84,7 @@ private:
     Result<int> columnIndex(const QString &name) const;
     Status reread();
     Status loadCurrent();
+    Result<QVariant> fieldValue(const QString &column);
     Status setField(const QString &column, const QVariant &value);
     Result<bool> find(const QString &column, const QVariant &value);
     QString quotedTable() const;
